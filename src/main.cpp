@@ -1,0 +1,10 @@
+#include "shell/ui/MDIForm1.h"
+#include "shell/ui/QuillApp.h"
+
+int main(int argc, char** argv)
+{
+    QuillApp app(argc, argv);
+    QuillApp::setUp(true);
+    MDIForm1::instance().show();
+    return app.exec();
+}

@@ -1,0 +1,42 @@
+#include "runtime/Error.h"
+
+#include <cstdio>
+
+namespace rt {
+
+QString description(Err e)
+{
+    switch (e) {
+    case Err::InvalidCall: return QStringLiteral("Invalid procedure call or argument");
+    case Err::Overflow: return QStringLiteral("Overflow");
+    case Err::Subscript: return QStringLiteral("Subscript out of range");
+    case Err::DivisionByZero: return QStringLiteral("Division by zero");
+    case Err::TypeMismatch: return QStringLiteral("Type mismatch");
+    }
+    return QStringLiteral("Application-defined or object-defined error");
+}
+
+RuntimeError::RuntimeError(Err e) : code_(e), text_(rt::description(e)), utf8_(text_.toStdString()) {}
+
+void raise(Err e) { throw RuntimeError(e); }
+
+namespace {
+MessageSink& sink()
+{
+    // Without a window system (models in tests) messages go to stderr.
+    static MessageSink s = [](const QString& t) { std::fprintf(stderr, "%s\n", qPrintable(t)); };
+    return s;
+}
+} // namespace
+
+void setMessageSink(MessageSink s) { sink() = std::move(s); }
+void showMessage(const QString& text) { sink()(text); }
+
+MessageRecorder::MessageRecorder() : previous_(sink())
+{
+    sink() = [this](const QString& t) { messages << t; };
+}
+
+MessageRecorder::~MessageRecorder() { sink() = previous_; }
+
+} // namespace rt

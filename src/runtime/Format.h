@@ -1,0 +1,16 @@
+#pragma once
+// Pattern formatting of numbers, in the original runtime's pattern language:
+// "0" a digit always shown, "#" a digit shown where needed, "." the decimal
+// point, "E+"/"E-" an exponent (sign always / only when negative).
+// Always "." as decimal point: windows read their own output back.
+#include <QString>
+#include <QStringView>
+
+namespace rt {
+
+// "#0", "#0.00", "#0.", "0.0000E+00", "0.0###E-0#" ... A value that rounds
+// to zero never gets a minus sign. inf raises "Overflow", nan
+// "Invalid procedure call or argument".
+QString format(double x, QStringView pattern);
+
+} // namespace rt

@@ -1,0 +1,11 @@
+#pragma once
+#include <QString>
+
+namespace rt {
+
+// Plain number text: at most 15 significant digits, no trailing zeros or
+// point, "." as decimal point; exponent form ("3.289E+23", "1E-05") from
+// 1E15 up and below 1E-4. inf raises "Overflow", nan "Invalid procedure call".
+QString str(double x);
+
+} // namespace rt

@@ -1,0 +1,22 @@
+#pragma once
+// Elementary functions with the original runtime's failures: a result beyond
+// the double range is "Overflow", an argument outside the domain is
+// "Invalid procedure call or argument", x / 0 is "Division by zero".
+// No caller ever sees inf or nan.
+namespace rt {
+
+double chk(double x);               // inf -> Overflow, nan -> InvalidCall
+double div(double a, double b);     // a / b
+double sqr(double x);               // square root
+double log(double x);               // natural logarithm
+double exp(double x);
+double pow(double base, double e);  // the ^ operator
+double atn(double x);
+double sin(double x);
+double cos(double x);
+double tan(double x);
+double mul(double a, double b);
+double add(double a, double b);
+double sub(double a, double b);
+
+} // namespace rt

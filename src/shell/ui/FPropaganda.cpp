@@ -1,0 +1,128 @@
+#include "shell/ui/FPropaganda.h"
+
+#include "shell/ui/Twips.h"
+
+#include <QEvent>
+#include <QLabel>
+#include <QMdiSubWindow>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+namespace {
+const char* const kMakerMail = "info@brindlewick.example";
+}
+
+FPropaganda::FPropaganda() : ToolWindow("FPropaganda", true)
+{
+    setClientSize(4755, designHeight);
+}
+
+void FPropaganda::setupUi(QWidget* body)
+{
+    if (QMdiSubWindow* sub = subWindow()) {
+        sub->setWindowFlags(Qt::FramelessWindowHint);
+    }
+    Label1 = new QLabel("Brindlewick", body);
+    Label1->setObjectName("Label1");
+    Label1->setGeometry(Twips::rect(30, 30, 4650, 420));
+    QFont f = Label1->font();
+    f.setBold(true);
+    f.setPointSizeF(13.5);
+    Label1->setFont(f);
+    Label1->installEventFilter(this);
+
+    Text1 = new QPlainTextEdit(body);
+    Text1->setObjectName("Text1");
+    Text1->setGeometry(Twips::rect(60, 480, 4605, 8055));
+    Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    Text1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+
+    Command1 = new QPushButton("Minimize", body);
+    Command1->setObjectName("Command1");
+    Command1->setGeometry(Twips::rect(75, 8130, 4590, 390));
+    connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
+
+    body->installEventFilter(this);
+}
+
+bool FPropaganda::eventFilter(QObject* o, QEvent* e)
+{
+    if (e->type() == QEvent::MouseButtonPress) {
+        if (o == Label1) Label1_Click();
+        else if (o == body()) Form_Click();
+        return o == Label1;
+    }
+    return ToolWindow::eventFilter(o, e);
+}
+
+void FPropaganda::Form_Load()
+{
+    Label1_Click();
+    filltext();
+}
+
+void FPropaganda::Label1_Click()
+{
+    if (!foldState_) {
+        unfoldedHeight_ = Height();
+        foldState_ = 0;
+    }
+    if (*foldState_ == 0) {
+        foldState_ = 1;
+        setHeight(unfoldedHeight_);
+    } else {
+        foldState_ = 0;
+        setHeight(500);
+    }
+}
+
+void FPropaganda::filltext()
+{
+    lines_ = QStringList{
+        QString("Contact us: ") + kMakerMail,
+        "",
+        "This is sample program and it can be tailored for your special needs",
+        "",
+        "Register it and send feed back by sending an e-mail",
+        "And please donate",
+        "Main Menu and Submenus",
+        "-General",
+        "---Calendar",
+        "---Calculator",
+        "---Conversion",
+        "",
+        "-Mech",
+        "---Drill bit sizes",
+        "",
+        "-Aero",
+        "---Air Constants",
+        "---Std. Athmospere",
+        "---1Disnetropic Flow Propeties",
+        "---1D Normal Shock Flow",
+        "",
+        "-Financial",
+        "---Finance Calculator",
+        "",
+        "-Geography",
+        "---Geographic Distance",
+        "---Sun and Planets",
+        "",
+        "-About",
+        "---Brindlewick",
+        "",
+        "** More items are coming",
+        "",
+        "If you need more information, please contact us",
+        kMakerMail,
+        "",
+        "Designed by the Brindlewick engineering desk",
+        "Aeronautical and mechanical engineers",
+        "desk@brindlewick.example",
+        "",
+        "",
+        "",
+    };
+    QString text;
+    for (const QString& l : lines_) text += l + "\r\n";
+    Text1->setPlainText(text);
+}

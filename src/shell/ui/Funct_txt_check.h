@@ -1,0 +1,29 @@
+#pragma once
+// Key filters and range checks of numeric input boxes.
+#include <optional>
+
+class QLineEdit;
+
+namespace Funct_txt_check {
+
+// Only ".-+0123456789", and each of ".", "-", "+" at most once in the box.
+void key_numeric(int& keyAscii, const QLineEdit* box);
+// Only "0123456789".
+void key_digits(int& keyAscii);
+
+// Minutes 0..59: out of range writes `restore` ("#0") back and returns it;
+// in range returns the number and leaves the text; 0 writes "0" and returns 0.
+double check_0_59(QLineEdit* box, double restore);
+// Seconds 0..59.99, the same, the restored value under the automatic pattern.
+double check_0_5999(QLineEdit* box, double restore);
+
+// General bounds: a number outside them puts `value` back into the box and
+// keeps it; one inside becomes the value. A box reading 0 is tidied to "0"
+// unless it reads "0." or "0.0..." (so 0.05 can be typed).
+double check_range(QLineEdit* box, double& value, std::optional<double> minimum = std::nullopt,
+                   std::optional<double> maximum = std::nullopt, std::optional<double> d = std::nullopt);
+
+// x - trunc(x): keeps the sign of x.
+double frac_part(double x);
+
+} // namespace Funct_txt_check

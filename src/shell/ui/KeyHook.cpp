@@ -1,0 +1,58 @@
+#include "shell/ui/KeyHook.h"
+
+#include <QEvent>
+#include <QKeyEvent>
+#include <QWidget>
+
+namespace KeyHook {
+namespace {
+
+class Hook : public QObject {
+public:
+    explicit Hook(QWidget* w) : QObject(w) { w->installEventFilter(this); }
+    KeyPress press;
+    KeyCode down, up;
+
+    static Hook* of(QWidget* w)
+    {
+        if (auto* h = w->findChild<Hook*>(QString(), Qt::FindDirectChildrenOnly)) return h;
+        return new Hook(w);
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* e) override
+    {
+        if (e->type() != QEvent::KeyPress && e->type() != QEvent::KeyRelease) return false;
+        auto* k = static_cast<QKeyEvent*>(e);
+        int code = k->key();
+        const int shift = (k->modifiers() & Qt::ShiftModifier ? 1 : 0) | (k->modifiers() & Qt::ControlModifier ? 2 : 0)
+                        | (k->modifiers() & Qt::AltModifier ? 4 : 0);
+        if (e->type() == QEvent::KeyRelease) {
+            if (up) up(code, shift);
+            return false;
+        }
+        if (down) down(code, shift);
+        const QString text = k->text();
+        if (press && !text.isEmpty()) {
+            int ascii = text.at(0).unicode();
+            press(ascii);
+            if (ascii == 0) return true;
+        }
+        return false;
+    }
+};
+
+} // namespace
+
+void onKeyPress(QWidget* w, KeyPress f) { Hook::of(w)->press = std::move(f); }
+void onKeyDown(QWidget* w, KeyCode f) { Hook::of(w)->down = std::move(f); }
+void onKeyUp(QWidget* w, KeyCode f) { Hook::of(w)->up = std::move(f); }
+
+void allowOnly(QWidget* w, const QString& allowed)
+{
+    onKeyPress(w, [allowed](int& k) {
+        if (k > 0xFFFF || !allowed.contains(QChar(k))) k = 0;
+    });
+}
+
+} // namespace KeyHook

@@ -1,0 +1,23 @@
+#pragma once
+// The original toolkit's key notifications on any widget: key-down (key code
+// and shift state), key-press (character code by reference: set it to 0 and
+// the character never reaches the box) and key-up. Keys that carry no
+// character (arrows, Delete, Shift) raise no key-press.
+#include <QObject>
+#include <functional>
+
+class QWidget;
+
+namespace KeyHook {
+
+using KeyPress = std::function<void(int& keyAscii)>;
+using KeyCode = std::function<void(int& keyCode, int shift)>; // shift: 1 Shift, 2 Ctrl, 4 Alt
+
+void onKeyPress(QWidget* w, KeyPress f);
+void onKeyDown(QWidget* w, KeyCode f);
+void onKeyUp(QWidget* w, KeyCode f);
+
+// A key filter that lets through only the characters of `allowed`.
+void allowOnly(QWidget* w, const QString& allowed);
+
+} // namespace KeyHook

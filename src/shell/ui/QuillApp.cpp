@@ -1,0 +1,35 @@
+#include "shell/ui/QuillApp.h"
+
+#include "runtime/Error.h"
+
+#include <QFont>
+#include <QMessageBox>
+
+QuillApp::QuillApp(int& argc, char** argv) : QApplication(argc, argv) {}
+
+bool QuillApp::notify(QObject* receiver, QEvent* e)
+{
+    try {
+        return QApplication::notify(receiver, e);
+    } catch (const rt::RuntimeError& err) {
+        rt::report(err);
+    } catch (const std::exception& err) {
+        rt::showMessage(QString::fromLocal8Bit(err.what()));
+    }
+    return false;
+}
+
+void QuillApp::setUp(bool interactiveMessages)
+{
+    // The designs use "MS Sans Serif" 8 pt; the desktop's sans-serif stands in.
+    QFont f("Sans Serif", 8);
+    f.setStyleHint(QFont::SansSerif);
+    QApplication::setFont(f);
+    QApplication::setApplicationName("Quillmere");
+    if (interactiveMessages) {
+        rt::setMessageSink([](const QString& text) {
+            QMessageBox box(QMessageBox::NoIcon, QString(" "), text, QMessageBox::Ok);
+            box.exec();
+        });
+    }
+}

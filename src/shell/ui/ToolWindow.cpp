@@ -1,0 +1,113 @@
+#include "shell/ui/ToolWindow.h"
+
+#include "shell/ui/Forms.h"
+#include "shell/ui/MDIForm1.h"
+#include "shell/ui/Twips.h"
+
+#include <QCloseEvent>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QVBoxLayout>
+
+ToolWindow::ToolWindow(const QString& name, bool mdiChild) : mdiChild_(mdiChild)
+{
+    setObjectName(name);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+}
+
+ToolWindow::~ToolWindow() = default;
+
+QWidget* ToolWindow::outer()
+{
+    if (mdiChild_) {
+        if (!sub_) {
+            sub_ = MDIForm1::instance().adopt(this);
+            sub_->resize(Twips::px(width_), Twips::px(height_));
+        }
+        return sub_;
+    }
+    return this;
+}
+
+void ToolWindow::load()
+{
+    if (loaded_) return;
+    loaded_ = true;
+    Forms::markLoaded(this, true);
+    outer();
+    body_ = new QWidget(this);
+    layout()->addWidget(body_);
+    setupUi(body_);
+    ++loadCount_;
+    Form_Load();
+    emit loadedChanged(true);
+}
+
+void ToolWindow::showForm()
+{
+    load();
+    if (mdiChild_) {
+        QWidget* o = outer();
+        show();
+        o->show();
+        MDIForm1::instance().mdiArea()->setActiveSubWindow(sub_);
+    } else {
+        show();
+        raise();
+        activateWindow();
+    }
+    setFocus();
+}
+
+bool ToolWindow::unload()
+{
+    if (!loaded_) return true;
+    bool cancel = false;
+    Form_Unload(cancel);
+    if (cancel) return false;
+    loaded_ = false;
+    Forms::markLoaded(this, false);
+    if (body_) {
+        // Handlers of the discarded controls may still be on the stack.
+        QWidget* old = body_;
+        body_ = nullptr;
+        old->hide();
+        layout()->removeWidget(old);
+        old->setParent(nullptr);
+        old->deleteLater();
+    }
+    if (mdiChild_ && sub_) sub_->hide();
+    else hide();
+    Form_Unloaded();
+    emit loadedChanged(false);
+    return true;
+}
+
+void ToolWindow::applyGeometry()
+{
+    QWidget* o = outer();
+    o->move(Twips::px(left_), Twips::px(top_));
+    o->resize(Twips::px(width_), Twips::px(height_));
+}
+
+void ToolWindow::setLeft(float t) { load(); left_ = t; applyGeometry(); }
+void ToolWindow::setTop(float t) { load(); top_ = t; applyGeometry(); }
+void ToolWindow::setWidth(float t) { load(); width_ = t; applyGeometry(); }
+void ToolWindow::setHeight(float t) { load(); height_ = t; applyGeometry(); }
+
+void ToolWindow::setClientSize(float w, float h)
+{
+    width_ = w;
+    height_ = h;
+    if (sub_) sub_->resize(Twips::px(w), Twips::px(h));
+    else resize(Twips::px(w), Twips::px(h));
+}
+
+void ToolWindow::closeEvent(QCloseEvent* e)
+{
+    if (unload()) e->accept();
+    else e->ignore();
+}
+

@@ -1,0 +1,69 @@
+#pragma once
+// Base of every window but the frame. A window is created once and kept for
+// the life of the program; it is loaded (its controls built afresh with their
+// design texts, then Form_Load) when shown or placed, and unloaded (controls
+// discarded) when closed. The next show loads it again.
+#include "shell/ui/Form.h"
+
+#include <QWidget>
+
+class QMdiSubWindow;
+
+class ToolWindow : public QWidget, public Form {
+    Q_OBJECT
+public:
+    // mdiChild: lives inside the frame's client area instead of beside it.
+    explicit ToolWindow(const QString& name, bool mdiChild = false);
+    ~ToolWindow() override;
+
+    bool isLoaded() const { return loaded_; }
+    bool isMdiChild() const { return mdiChild_; }
+    QMdiSubWindow* subWindow() const { return sub_; }
+    // The container of the controls of the current load (null while unloaded).
+    QWidget* body() const { return body_; }
+
+    void load();         // no-op when loaded
+    void showForm();     // load, show, bring forward, give the focus
+    bool unload();       // Form_Unload may cancel; returns true when unloaded
+
+    QString formName() const override { return objectName(); }
+    float Left() const override { return left_; }
+    float Top() const override { return top_; }
+    float Width() const override { return width_; }
+    float Height() const override { return height_; }
+    void setLeft(float twips) override;
+    void setTop(float twips) override;
+    void setWidth(float twips) override;
+    void setHeight(float twips) override;
+
+    // Design client area (twips): sets Width/Height without loading.
+    void setClientSize(float widthTwips, float heightTwips);
+
+    // Counts how often Form_Load ran (tests observe load-once semantics).
+    int loadCount() const { return loadCount_; }
+
+signals:
+    void loadedChanged(bool loaded);
+
+protected:
+    // Builds the controls of one load into `body`, with design texts and
+    // objectNames, and connects their handlers. Runs before Form_Load.
+    virtual void setupUi(QWidget* body) = 0;
+    virtual void Form_Load() {}
+    virtual void Form_Unload(bool& cancel) { (void)cancel; }
+    // Runs after the controls are discarded (restores that must happen on unload).
+    virtual void Form_Unloaded() {}
+
+    void closeEvent(QCloseEvent* e) override;
+
+private:
+    QWidget* outer();
+    void applyGeometry();
+
+    bool mdiChild_;
+    bool loaded_ = false;
+    int loadCount_ = 0;
+    QWidget* body_ = nullptr;
+    QMdiSubWindow* sub_ = nullptr;
+    float left_ = 0, top_ = 0, width_ = 4800, height_ = 3600;
+};
