@@ -1,5 +1,6 @@
 #include "shell/ui/WindowCatalog.h"
 
+#include "conversion/ui/FConversion.h"
 #include "shell/ui/Forms.h"
 #include "shell/ui/frmAbout.h"
 
@@ -12,6 +13,7 @@ ToolWindow* instanceFor(const QString& item)
 {
     using Make = std::function<ToolWindow*()>;
     static const QHash<QString, Make> items = {
+        {"M1_conv", [] { return &Forms::instance<FConversion>(); }},
         {"Brindlewick", [] { return &Forms::instance<frmAbout>(); }},
     };
     auto it = items.find(item);
