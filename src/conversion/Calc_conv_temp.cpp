@@ -2,13 +2,11 @@
 
 #include "quantities/Temperature.h"
 
-#include <type_traits>
-
 namespace Calc_conv_temp {
 namespace {
 
-using Setter = decltype(&Temperature::setzen_dC);
-using Member = decltype(&Temperature::dC2dK);
+using Setter = void (Temperature::*)(double);
+using Member = double (Temperature::*)();
 
 const Setter setters[4] = {&Temperature::setzen_dC, &Temperature::setzen_dK, &Temperature::setzen_dF,
                            &Temperature::setzen_dR};
