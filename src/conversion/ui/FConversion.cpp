@@ -86,7 +86,8 @@ void FConversion::setupUi(QWidget* body)
         auto list = [page](const char* name, int left) {
             auto* l = new QListWidget(page);
             l->setObjectName(name);
-            l->setGeometry(Twips::rect(left, 1500, 1590, 2010));
+            // 1950 wide, not 1590: the number-base entries need it in the desktop font.
+            l->setGeometry(Twips::rect(left, 1500, 1950, 2010));
             return l;
         };
         from_[t] = list(tabs[t].fromList, tabs[t].fromLeft);
@@ -117,8 +118,9 @@ void FConversion::setupUi(QWidget* body)
     Txt_B->setReadOnly(true);
     auto* swap = new QPushButton("Swap A/B", body);
     swap->setObjectName("Command1");
-    swap->setGeometry(Twips::rect(4035, 4215, 780, 285));
-    // Neither button has an action.
+    swap->setGeometry(Twips::rect(4005, 4215, 840, 285));
+    // Neither button has an action. "Swap A/B" stands right of the output box,
+    // a little wider than its caption needs in the desktop font.
     setTabOrder(Txt_A, Txt_B);
     setTabOrder(Txt_B, arrow);
     setTabOrder(arrow, swap);
