@@ -24,8 +24,8 @@ const char* const kListName[2][2] = {{"Cb_lat_NS_sp", "CB_Lon_EW_sp"}, {"CB_Lat_
 const double kDegreeMax[2] = {90, 359};
 
 // Columns of a point frame (twips, inside the frame): deg, min, sec, list.
-const int kColLeft[4] = {900, 1470, 1950, 2700};
-const int kColWidth[4] = {540, 450, 720, 1020};
+const int kColLeft[4] = {960, 1500, 1980, 2700};
+const int kColWidth[4] = {510, 450, 690, 1020};
 const int kRowTop[2] = {870, 450}; // latitude below longitude
 
 QLabel* label(QWidget* parent, const QString& text, QRect r)
@@ -82,18 +82,18 @@ void FGeo::setupUi(QWidget* body)
     for (int i = 0; i < 2; ++i) {
         const Page& pg = pages[i];
         auto* page = new QWidget;
-        label(page, "Equatorial Earth Radius:", Twips::rect(120, 150, 1860, 255));
-        made[i][0] = textBox(page, pg.eqr, pg.eqrText, Twips::rect(2040, 120, 1200, 315));
-        label(page, pg.unit, Twips::rect(3330, 150, 600, 255));
-        label(page, "Polar Earth Radius:", Twips::rect(120, 540, 1860, 255));
-        made[i][1] = textBox(page, pg.polr, pg.polrText, Twips::rect(2040, 510, 1200, 315));
-        label(page, pg.unit, Twips::rect(3330, 540, 600, 255));
+        label(page, "Equatorial Earth Radius:", Twips::rect(120, 120, 2100, 255));
+        made[i][0] = textBox(page, pg.eqr, pg.eqrText, Twips::rect(2280, 90, 1140, 315));
+        label(page, pg.unit, Twips::rect(3510, 120, 600, 255));
+        label(page, "Polar Earth Radius:", Twips::rect(120, 480, 2100, 255));
+        made[i][1] = textBox(page, pg.polr, pg.polrText, Twips::rect(2280, 450, 1140, 315));
+        label(page, pg.unit, Twips::rect(3510, 480, 600, 255));
         auto* out = new QGroupBox("Output:", page);
         out->setObjectName(pg.output);
-        out->setGeometry(Twips::rect(60, 870, 4080, 720));
-        label(out, "Distance:", Twips::rect(120, 330, 1500, 255));
-        made[i][2] = textBox(out, pg.dist, "0.00", Twips::rect(1980, 300, 1200, 315));
-        label(out, pg.unit, Twips::rect(3270, 330, 600, 255));
+        out->setGeometry(Twips::rect(60, 810, 4140, 690));
+        label(out, "Distance:", Twips::rect(120, 300, 1500, 255));
+        made[i][2] = textBox(out, pg.dist, "0.00", Twips::rect(2220, 270, 1140, 315));
+        label(out, pg.unit, Twips::rect(3450, 300, 600, 255));
         tabs->addTab(page, pg.tab);
     }
     Txt_EQR_ISO = made[0][0];
@@ -111,8 +111,8 @@ void FGeo::buildPoint(QWidget* body, Point p)
     frame->setGeometry(Twips::rect(60, p == StartPoint ? 60 : 1410, 4590, 1290));
     const char* heads[4] = {"Deg", "Min", "Sec", "Hemisphere"};
     for (int col = 0; col < 4; ++col) label(frame, heads[col], Twips::rect(kColLeft[col], 210, kColWidth[col], 225));
-    label(frame, "Longitud:", Twips::rect(90, kRowTop[Lon] + 30, 780, 255));
-    label(frame, "Latitude:", Twips::rect(90, kRowTop[Lat] + 30, 780, 255));
+    label(frame, "Longitud:", Twips::rect(75, kRowTop[Lon] + 30, 870, 255));
+    label(frame, "Latitude:", Twips::rect(75, kRowTop[Lat] + 30, 870, 255));
 
     for (Coord c : {Lat, Lon}) {
         for (Part k : {Deg, Min, Sec}) {
