@@ -31,12 +31,12 @@ QGroupBox* frame(QWidget* parent, const char* name, const QString& caption, QRec
 QLineEdit* propertyRow(QWidget* parent, int top, const QString& caption, const QString& name, const QString& text,
                        const QString& unit, int boxWidth)
 {
-    const int boxLeft = 1320;
-    label(parent, caption, Twips::rect(90, top + 30, boxLeft - 120, 240));
+    const int boxLeft = 1485;
+    label(parent, caption, Twips::rect(60, top + 30, boxLeft - 90, 240));
     auto* box = new QLineEdit(text, parent);
     box->setObjectName(name);
     box->setGeometry(Twips::rect(boxLeft, top, boxWidth, 300));
-    label(parent, unit, Twips::rect(boxLeft + boxWidth + 60, top + 30, 1500, 240));
+    label(parent, unit, Twips::rect(boxLeft + boxWidth + 30, top + 30, 1500, 240));
     return box;
 }
 
@@ -53,7 +53,7 @@ void Astronomy_1::setupUi(QWidget* body)
     auto* frame1 = frame(body, "Frame1", "Sun and Planets", Twips::rect(45, 45, 4425, 5145));
     auto* tabs = new QTabWidget(frame1);
     tabs->setObjectName("SSTab1");
-    tabs->setGeometry(Twips::rect(60, 270, 4305, 4800));
+    tabs->setGeometry(Twips::rect(60, 240, 4305, 4860));
     tabs->addTab(sunPage(), "Sun");
     tabs->addTab(planetsPage(), "Planets");
     tabs->addTab(stripPage("TabStrip2", {"Gaspra", "Toutatis", "Ida"}), "Asteroids");
@@ -73,7 +73,7 @@ void Astronomy_1::setupUi(QWidget* body)
 QWidget* Astronomy_1::sunPage()
 {
     auto* page = new QWidget;
-    auto* f = frame(page, "Frame4", "General Properties", Twips::rect(60, 120, 4110, 2200));
+    auto* f = frame(page, "Frame4", "General Properties", Twips::rect(45, 120, 4170, 2200));
     struct Row {
         const char *caption, *name, *text, *unit;
     };
@@ -97,13 +97,13 @@ QWidget* Astronomy_1::planetsPage()
     auto* page = new QWidget;
     TabStrip1 = new QTabBar(page);
     TabStrip1->setObjectName("TabStrip1");
-    TabStrip1->setGeometry(Twips::rect(60, 90, 4110, 360));
+    TabStrip1->setGeometry(Twips::rect(45, 60, 4170, 360));
     TabStrip1->setUsesScrollButtons(true);
     TabStrip1->setExpanding(false);
     for (const char* planet : {"Mercury", "Venus", "Earth", "Mars", "Jupiter", "Saturn", "Uranus", "Neptune", "Pluto"})
         TabStrip1->addTab(planet);
 
-    auto* f2 = frame(page, "Frame2", "General Properties", Twips::rect(60, 510, 4110, 2460));
+    auto* f2 = frame(page, "Frame2", "General Properties", Twips::rect(45, 450, 4170, 2310));
     struct Row {
         const char *caption, *unit;
     };
@@ -118,12 +118,12 @@ QWidget* Astronomy_1::planetsPage()
     Text1.clear();
     int top = 300;
     for (int k = 0; k < 6; ++k) {
-        Text1 << propertyRow(f2, top, rows[k].caption, QString("Text1_%1").arg(k), QString(), rows[k].unit, 1260);
-        top += 345;
+        Text1 << propertyRow(f2, top, rows[k].caption, QString("Text1_%1").arg(k), QString(), rows[k].unit, 1350);
+        top += 330;
     }
 
-    auto* f3 = frame(page, "Frame3", "Moons", Twips::rect(60, 3030, 4110, 1320));
-    Lbl_Moons = label(f3, QString(), Twips::rect(90, 240, 3930, 1020), "Lbl_Moons");
+    auto* f3 = frame(page, "Frame3", "Moons", Twips::rect(45, 2790, 4170, 1650));
+    Lbl_Moons = label(f3, QString(), Twips::rect(90, 240, 4020, 1380), "Lbl_Moons");
     Lbl_Moons->setWordWrap(true);
     Lbl_Moons->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     return page;

@@ -97,7 +97,8 @@ void FCalculator::setupUi(QWidget* body)
     label(body, "Label1", "y:", Twips::rect(285, 555, 825, 240));
     y_val = box(body, "y_val", Twips::rect(1185, 555, 2130, 285));
     auto* clearY = button(body, "Cmd_clear_y", "Clear (y)", Twips::rect(3435, 570, 825, 285));
-    label(body, "Label2", "Result / x :", Twips::rect(330, 960, 825, 330));
+    // Wider than designed so the desktop font does not clip the colon.
+    label(body, "Label2", "Result / x :", Twips::rect(285, 960, 885, 330));
     x_val_result = box(body, "x_val_result", Twips::rect(1185, 885, 2130, 285));
     auto* clearX = button(body, "Cmd_clear_x", "Clear (x)", Twips::rect(3435, 930, 825, 285));
 

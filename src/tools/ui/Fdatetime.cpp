@@ -14,7 +14,8 @@ QCalendarWidget* calendar(QWidget* parent, const char* name, QRect r)
     c->setGeometry(r);
     c->setDateRange(Fdatetime::firstDate(), Fdatetime::lastDate());
     c->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
-    c->setGridVisible(false);
+    // Full short day names do not fit a calendar this narrow.
+    c->setHorizontalHeaderFormat(QCalendarWidget::SingleLetterDayNames);
     return c;
 }
 
