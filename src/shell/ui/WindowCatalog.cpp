@@ -2,6 +2,9 @@
 
 #include "shell/ui/Forms.h"
 #include "shell/ui/frmAbout.h"
+#include "tools/ui/Astronomy_1.h"
+#include "tools/ui/FCalculator.h"
+#include "tools/ui/Fdatetime.h"
 
 #include <QHash>
 #include <functional>
@@ -13,6 +16,9 @@ ToolWindow* instanceFor(const QString& item)
     using Make = std::function<ToolWindow*()>;
     static const QHash<QString, Make> items = {
         {"Brindlewick", [] { return &Forms::instance<frmAbout>(); }},
+        {"M1_calc", [] { return &Forms::instance<FCalculator>(); }},
+        {"Mcalender", [] { return &Forms::instance<Fdatetime>(); }},
+        {"SunPlanets", [] { return &Forms::instance<Astronomy_1>(); }},
     };
     auto it = items.find(item);
     return it == items.end() ? nullptr : it.value()();
