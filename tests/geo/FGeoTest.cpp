@@ -196,7 +196,7 @@ TEST_F(GeoWindow, EndLatitudeSecondsMustBeOneWholeNumber)
     EXPECT_EQ(km(), "1.5435E-02"); // 0.5 arc seconds apart
 }
 
-TEST_F(GeoWindow, DistancesOfThePartsExamples)
+TEST_F(GeoWindow, DistancesAlongAMeridianAndRoundTheGlobe)
 {
     pick("Cb_lat_NS_sp", "North");
     EXPECT_EQ(km(), "0.0000");

@@ -17,7 +17,7 @@
 namespace {
 
 const char* const kCoordName[2] = {"lat", "lon"};
-const char* const kPartName[3] = {"deg", "min", "sec"};
+const char* const kFieldName[3] = {"deg", "min", "sec"};
 const char* const kPointSuffix[2] = {"sp", "ep"};
 // The hemisphere lists' names are not regular.
 const char* const kListName[2][2] = {{"Cb_lat_NS_sp", "CB_Lon_EW_sp"}, {"CB_Lat_NS_ep", "CB_Lon_EW_ep"}};
@@ -115,8 +115,8 @@ void FGeo::buildPoint(QWidget* body, Point p)
     label(frame, "Latitude:", Twips::rect(75, kRowTop[Lat] + 30, 870, 255));
 
     for (Coord c : {Lat, Lon}) {
-        for (Part k : {Deg, Min, Sec}) {
-            const QString name = QString("txt_%1_%2_%3").arg(kCoordName[c], kPartName[k], kPointSuffix[p]);
+        for (Field k : {Deg, Min, Sec}) {
+            const QString name = QString("txt_%1_%2_%3").arg(kCoordName[c], kFieldName[k], kPointSuffix[p]);
             QLineEdit* box = textBox(frame, name, "0", Twips::rect(kColLeft[k], kRowTop[c], kColWidth[k], 315));
             box_[p][c][k] = box;
             KeyHook::onKeyPress(box, [this, p, c, k](int& key) { txt_KeyPress(p, c, k, key); });
@@ -176,7 +176,7 @@ void FGeo::Form_Load()
         for (Coord c : {Lat, Lon}) {
             double& deg = accepted_[p][c][Deg];
             deg = Funct_txt_check::check_range(box_[p][c][Deg], deg, 0, kDegreeMax[c]);
-            for (Part k : {Min, Sec}) accepted_[p][c][k] = Funct_txt_check::check_0_59(box_[p][c][k], accepted_[p][c][k]);
+            for (Field k : {Min, Sec}) accepted_[p][c][k] = Funct_txt_check::check_0_59(box_[p][c][k], accepted_[p][c][k]);
         }
 
     place(StartPoint, Lat);
@@ -185,7 +185,7 @@ void FGeo::Form_Load()
     place(EndPoint, Lon);
 }
 
-void FGeo::txt_KeyPress(Point p, Coord c, Part k, int& keyAscii)
+void FGeo::txt_KeyPress(Point p, Coord c, Field k, int& keyAscii)
 {
     rt::trap([&] {
         if (k == Sec) Funct_txt_check::key_numeric(keyAscii, box_[p][c][k]);
@@ -193,7 +193,7 @@ void FGeo::txt_KeyPress(Point p, Coord c, Part k, int& keyAscii)
     });
 }
 
-void FGeo::txt_Change(Point p, Coord c, Part k)
+void FGeo::txt_Change(Point p, Coord c, Field k)
 {
     rt::trap([&] {
         QLineEdit* box = box_[p][c][k];
@@ -207,7 +207,7 @@ void FGeo::txt_Change(Point p, Coord c, Part k)
     });
 }
 
-double FGeo::rangeCheck(Point p, Coord c, Part k)
+double FGeo::rangeCheck(Point p, Coord c, Field k)
 {
     QLineEdit* box = box_[p][c][k];
     double& accepted = accepted_[p][c][k];
@@ -251,9 +251,9 @@ void FGeo::selectSecondItem(Point p, Coord c)
 void FGeo::reset(Point p)
 {
     for (Coord c : {Lat, Lon})
-        for (Part k : {Deg, Min, Sec}) accepted_[p][c][k] = entered_[p][c][k] = 0;
+        for (Field k : {Deg, Min, Sec}) accepted_[p][c][k] = entered_[p][c][k] = 0;
     for (Coord c : {Lat, Lon}) {
-        for (Part k : {Deg, Min, Sec}) box_[p][c][k]->setText(QString());
+        for (Field k : {Deg, Min, Sec}) box_[p][c][k]->setText(QString());
         selectSecondItem(p, c);
     }
 }

@@ -16,7 +16,7 @@ class FGeo : public ToolWindow {
 public:
     enum Point { StartPoint, EndPoint };
     enum Coord { Lat, Lon };
-    enum Part { Deg, Min, Sec };
+    enum Field { Deg, Min, Sec };
 
     FGeo();
     ~FGeo() override;
@@ -24,8 +24,8 @@ public:
     void Fcalculate_dist();
 
     // The twelve input boxes share one key and one change handler.
-    void txt_KeyPress(Point p, Coord c, Part k, int& keyAscii);
-    void txt_Change(Point p, Coord c, Part k);
+    void txt_KeyPress(Point p, Coord c, Field k, int& keyAscii);
+    void txt_Change(Point p, Coord c, Field k);
 
     void Cb_lat_NS_sp_Click() { hemisphere_Click(StartPoint, Lat); }
     void CB_Lon_EW_sp_Click() { hemisphere_Click(StartPoint, Lon); }
@@ -43,7 +43,7 @@ private:
     void hemisphere_Click(Point p, Coord c);
     void selectSecondItem(Point p, Coord c);
     void reset(Point p);
-    double rangeCheck(Point p, Coord c, Part k);
+    double rangeCheck(Point p, Coord c, Field k);
     void place(Point p, Coord c);
 
     std::unique_ptr<Geo23NP> geo_;
