@@ -1,6 +1,7 @@
 #include "quantities/Cl_Number_Base.h"
 
 #include "runtime/Error.h"
+#include "runtime/NumText.h"
 #include "runtime/Parse.h"
 #include "runtime/RtMath.h"
 
@@ -11,39 +12,6 @@
 #include <vector>
 
 namespace {
-
-// The shortest decimal text that reads back as exactly x, laid out like the
-// plain number text (exponent form from 1E15 up and below 1E-4). Fifteen
-// digits would lose the last bits: fifty binary ones would come back one off.
-QString shortestText(double x)
-{
-    if (x == 0) return QStringLiteral("0");
-    char buf[64];
-    const auto res = std::to_chars(buf, buf + sizeof buf, x, std::chars_format::scientific);
-    std::string s(buf, res.ptr);
-    const bool negative = s[0] == '-';
-    if (negative) s.erase(0, 1);
-    const auto e = s.find('e');
-    const int exp10 = std::stoi(s.substr(e + 1));
-    std::string digits = s.substr(0, 1) + (e > 2 ? s.substr(2, e - 2) : std::string());
-
-    std::string out;
-    if (exp10 >= 15 || exp10 < -4) {
-        out = digits.substr(0, 1);
-        if (digits.size() > 1) out += "." + digits.substr(1);
-        char ex[16];
-        std::snprintf(ex, sizeof ex, "E%c%02d", exp10 < 0 ? '-' : '+', exp10 < 0 ? -exp10 : exp10);
-        out += ex;
-    } else if (exp10 < 0) {
-        out = "0." + std::string(static_cast<size_t>(-exp10 - 1), '0') + digits;
-    } else {
-        const size_t intLen = static_cast<size_t>(exp10) + 1;
-        if (digits.size() <= intLen) out = digits + std::string(intLen - digits.size(), '0');
-        else out = digits.substr(0, intLen) + "." + digits.substr(intLen);
-    }
-    if (negative) out.insert(0, "-");
-    return QString::fromLatin1(out.c_str());
-}
 
 // The base-b digit values of a whole number held in a double, least
 // significant first, by exact remainders: a double's integer value can have
@@ -92,7 +60,7 @@ void Cl_Number_Base::set(int base, const QString& text)
 {
     rt::trap([&] {
         field_[base] = text;
-        field_[10] = shortestText(to_decimal(text, base));
+        field_[10] = rt::strShortest(to_decimal(text, base));
     });
 }
 
