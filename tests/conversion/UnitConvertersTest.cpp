@@ -139,7 +139,9 @@ TEST(UnitConverters, APositionOutsideTheListWritesNothingAndReadsNothing)
         for (auto [from, to] : {std::pair{-1, 0}, {conv.units, 0}, {-1, -1}}) {
             EXPECT_EQ(run(name, from, to, "1E999"), "<nothing>") << name << " " << from << " -> " << to;
         }
-        if (name != "temp") EXPECT_EQ(run(name, 0, -1, "1E999"), "<nothing>") << name;
+        if (name != "temp") {
+            EXPECT_EQ(run(name, 0, -1, "1E999"), "<nothing>") << name;
+        }
         EXPECT_EQ(run(name, 0, -1, "5"), "<nothing>") << name;
         EXPECT_EQ(run(name, 0, conv.units, "5"), "<nothing>") << name;
     }

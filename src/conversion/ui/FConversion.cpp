@@ -172,8 +172,6 @@ void FConversion::Conversions_Click(int)
 
 void FConversion::Txt_A_KeyPress(int& keyAscii)
 {
-    // Tab moves the focus and Delete edits: neither is a typed character.
-    if (keyAscii == '\t' || keyAscii == 0x7F) return;
     rt::trap([&] {
         const QString text = Txt_A->text();
         const QChar c(keyAscii);
