@@ -1,5 +1,9 @@
 #include "shell/ui/WindowCatalog.h"
 
+#include "aero/ui/F1DShockFlow.h"
+#include "aero/ui/FAero.h"
+#include "aero/ui/FConstants.h"
+#include "aero/ui/FIsentCompFlow.h"
 #include "shell/ui/Forms.h"
 #include "shell/ui/frmAbout.h"
 
@@ -13,6 +17,10 @@ ToolWindow* instanceFor(const QString& item)
     using Make = std::function<ToolWindow*()>;
     static const QHash<QString, Make> items = {
         {"Brindlewick", [] { return &Forms::instance<frmAbout>(); }},
+        {"M1_const", [] { return &Forms::instance<FConstants>(); }},
+        {"M1_Atm_Aero", [] { return &Forms::instance<FAero>(); }},
+        {"M1_1D_IsFl", [] { return &Forms::instance<FIsentCompFlow>(); }},
+        {"M1_1d_NoSh", [] { return &Forms::instance<F1DShockFlow>(); }},
     };
     auto it = items.find(item);
     return it == items.end() ? nullptr : it.value()();
