@@ -121,7 +121,7 @@ void filterKeys(QLineEdit* box, const QString& allowed, const QString& once)
 FAero::FAero() : ToolWindow("FAero")
 {
     setWindowTitle("Standard Athmosphere ICAO");
-    setClientSize(4455, 4440);
+    setClientSize(4650, 4440); // design 4455, widened for the desktop font
 }
 
 FAero::~FAero() = default;
@@ -134,30 +134,32 @@ void FAero::buildTab(QTabWidget* tabs, Tab tab)
     QWidget* page = addTab(tabs, d.caption);
     auto top = [tabs](double t) { return tabTop(tabs, t); };
 
-    label(page, d.alt.captionName, d.alt.caption, 135, top(450), 660, 240);
+    // Widened a little from the design where the desktop font is wider:
+    // the deviation box holds "0.0000", the captions end in their colon.
+    label(page, d.alt.captionName, d.alt.caption, 75, top(450), 720, 240);
     b.alt = box(page, d.alt.box, "0", 810, top(405), 1050, 285);
-    label(page, d.alt.unitName, d.alt.unit, 1890, top(450), 420, 240);
-    label(page, d.dIsa.captionName, d.dIsa.caption, 2340, top(450), 765, 240);
-    b.dIsa = box(page, d.dIsa.box, "0", 3105, top(405), 465, 285);
-    label(page, d.dIsa.unitName, d.dIsa.unit, 3645, top(450), 720, 240);
+    label(page, d.alt.unitName, d.alt.unit, 1890, top(450), 330, 240);
+    label(page, d.dIsa.captionName, d.dIsa.caption, 2250, top(450), 840, 240);
+    b.dIsa = box(page, d.dIsa.box, "0", 3105, top(405), 690, 285);
+    label(page, d.dIsa.unitName, d.dIsa.unit, 3840, top(450), 650, 240);
 
-    QGroupBox* props = frame(page, d.propFrame, "Physical Properties", 135, top(720), 4110, 1545);
+    QGroupBox* props = frame(page, d.propFrame, "Physical Properties", 135, top(720), 4305, 1545);
     for (size_t i = 0; i < b.props.size(); ++i) {
         const RowDef& r = d.props[i];
         const double t = 270 + 315 * double(i);
-        label(props, r.captionName, r.caption, 90, t + 15, 1470, 240);
-        b.props[i] = box(props, r.box, QString(), 1575, t, 1185, 240);
+        label(props, r.captionName, r.caption, 90, t + 15, 1500, 240);
+        b.props[i] = box(props, r.box, QString(), 1605, t, 1185, 240);
         b.props[i]->setReadOnly(true);
-        label(props, r.unitName, r.unit, 2790, t + 15, 1290, 240);
+        label(props, r.unitName, r.unit, 2820, t + 15, 1400, 240);
     }
 
-    QGroupBox* speeds = frame(page, d.speedFrame, "Speed", 135, top(d.speedTop), 4110, d.speedHeight);
+    QGroupBox* speeds = frame(page, d.speedFrame, "Speed", 135, top(d.speedTop), 4305, d.speedHeight);
     for (size_t i = 0; i < b.speeds.size(); ++i) {
         const RowDef& r = d.speeds[i];
         const double t = 180 + 315 * double(i);
-        label(speeds, r.captionName, r.caption, 90, t + 15, 1440, 240);
-        b.speeds[i] = box(speeds, r.box, QString(), 1545, t, 1215, 255);
-        label(speeds, r.unitName, r.unit, 2775, t + 15, 1305, 240);
+        label(speeds, r.captionName, r.caption, 90, t + 15, 1560, 240);
+        b.speeds[i] = box(speeds, r.box, QString(), 1665, t, 1215, 255);
+        label(speeds, r.unitName, r.unit, 2910, t + 15, 1300, 240);
     }
 }
 
@@ -165,7 +167,7 @@ void FAero::setupUi(QWidget* body)
 {
     tabs_ = new QTabWidget(body);
     tabs_->setObjectName("SSTab3");
-    tabs_->setGeometry(Twips::rect(30, -15, 4395, 4410));
+    tabs_->setGeometry(Twips::rect(30, -15, 4590, 4410));
     buildTab(tabs_, English);
     buildTab(tabs_, Iso);
     tabs_->setCurrentIndex(English);

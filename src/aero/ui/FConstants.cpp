@@ -53,7 +53,7 @@ const Page kPages[2] = {
 FConstants::FConstants() : ToolWindow("FConstants")
 {
     setWindowTitle("Air Constants");
-    setClientSize(4575, 4560);
+    setClientSize(4800, 4560); // design 4575, widened for the desktop font
 }
 
 void FConstants::setupUi(QWidget* body)
@@ -61,22 +61,23 @@ void FConstants::setupUi(QWidget* body)
     using namespace UiBuild;
     auto* tabs = new QTabWidget(body);
     tabs->setObjectName("SSTab2");
-    tabs->setGeometry(Twips::rect(0, 0, 4470, 4455));
+    tabs->setGeometry(Twips::rect(0, 0, 4695, 4455));
     for (const Page& p : kPages) {
         QWidget* page = addTab(tabs, p.caption);
         auto top = [tabs](double t) { return tabTop(tabs, t); };
         label(page, p.headingName, "Air Constants:", 90, top(450), 2715, 240);
         auto row = [&](const Row& r, double boxTop, double boxLeft, double unitLeft) {
-            label(page, r.captionName, r.caption, 90, top(boxTop + 45), boxLeft - 120, 240);
+            label(page, r.captionName, r.caption, 60, top(boxTop + 45), boxLeft - 75, 240);
             QLineEdit* b = box(page, r.box, r.value, boxLeft, top(boxTop), 1185, 285);
             b->setReadOnly(true);
-            label(page, r.unitName, r.unit, unitLeft, top(boxTop + 45), 4470 - unitLeft - 30, 240);
+            label(page, r.unitName, r.unit, unitLeft, top(boxTop + 45), 4695 - unitLeft - 45, 240);
         };
         const double generalTops[] = {765, 1080, 1395};
         for (size_t i = 0; i < p.general.size(); ++i) row(p.general[i], generalTops[i], 1755, 3015);
-        label(page, p.subHeadingName, "Standard values for air at sea level:", 90, top(1845), 2715, 240);
+        label(page, p.subHeadingName, "Standard values for air at sea level:", 90, top(1845), 4200, 240);
         const double seaTops[] = {2160, 2475, 2790, 3105, 3420};
-        for (size_t i = 0; i < p.seaLevel.size(); ++i) row(p.seaLevel[i], seaTops[i], 1935, 3195);
+        // Boxes and units a little right of the design: the captions are wider here.
+        for (size_t i = 0; i < p.seaLevel.size(); ++i) row(p.seaLevel[i], seaTops[i], 2070, 3330);
     }
     tabs->setCurrentIndex(0);
 }

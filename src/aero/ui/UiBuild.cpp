@@ -34,6 +34,10 @@ QGroupBox* frame(QWidget* parent, const QString& name, const QString& caption, d
 {
     auto* c = new QGroupBox(caption, parent);
     if (!name.isEmpty()) c->setObjectName(name);
+    // The designs put the first row just under the caption, which stands on
+    // the border line as on the original platform (not above it).
+    c->setStyleSheet(QStringLiteral("QGroupBox { border: 1px solid palette(mid); border-radius: 2px; margin-top: 6px; }"
+                                    "QGroupBox::title { subcontrol-origin: margin; left: 6px; padding: 0 2px; }"));
     c->setGeometry(Twips::rect(l, t, w, h));
     return c;
 }
