@@ -1,5 +1,9 @@
 #include "shell/ui/WindowCatalog.h"
 
+#include "aero/ui/F1DShockFlow.h"
+#include "aero/ui/FAero.h"
+#include "aero/ui/FConstants.h"
+#include "aero/ui/FIsentCompFlow.h"
 #include "conversion/ui/FConversion.h"
 #include "geo/ui/FGeo.h"
 #include "shell/ui/Forms.h"
@@ -19,6 +23,10 @@ ToolWindow* instanceFor(const QString& item)
     static const QHash<QString, Make> items = {
         {"M1_conv", [] { return &Forms::instance<FConversion>(); }},
         {"Brindlewick", [] { return &Forms::instance<frmAbout>(); }},
+        {"M1_const", [] { return &Forms::instance<FConstants>(); }},
+        {"M1_Atm_Aero", [] { return &Forms::instance<FAero>(); }},
+        {"M1_1D_IsFl", [] { return &Forms::instance<FIsentCompFlow>(); }},
+        {"M1_1d_NoSh", [] { return &Forms::instance<F1DShockFlow>(); }},
         {"Geodist", [] { return &Forms::instance<FGeo>(); }},
         {"M1_calc", [] { return &Forms::instance<FCalculator>(); }},
         {"Mcalender", [] { return &Forms::instance<Fdatetime>(); }},
