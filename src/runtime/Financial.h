@@ -11,7 +11,7 @@
 // argument", "Overflow"), never inf or nan.
 namespace rt {
 
-double FV(double rate, double nper, double pmt, double pv, int due = 0);
+double FV(double rate, double nper, double pmt, double pv = 0, int due = 0);
 double PV(double rate, double nper, double pmt, double fv = 0, int due = 0);
 double Pmt(double rate, double nper, double pv, double fv = 0, int due = 0);
 double NPer(double rate, double pmt, double pv, double fv = 0, int due = 0);

@@ -28,6 +28,11 @@ void Financial_1::setupUi(QWidget* body)
     auto* frame = new QGroupBox("Financial", body);
     frame->setObjectName("Frame1");
     frame->setGeometry(Twips::rect(60, 15, 4455, 4620));
+    // Captions sit on the frame's top line and the contents start at its top
+    // edge, so the designed positions inside the frames hold.
+    frame->setStyleSheet("QGroupBox { border: 1px solid palette(mid); border-radius: 2px; margin-top: 6px; }"
+                         "QGroupBox::title { subcontrol-origin: border; subcontrol-position: top left;"
+                         " left: 6px; top: -7px; padding: 0 2px; }");
 
     auto label = [](QWidget* parent, const char* name, const QString& text, QRect r) {
         auto* l = new QLabel(text, parent);
@@ -64,7 +69,12 @@ void Financial_1::setupUi(QWidget* body)
     Lbl_stat_fin->setStyleSheet("color: red;");
 
     const QString money = ".-+0123456789";
-    label(frame, "Label3", "Total Number of Payments:", Twips::rect(180, 555, 1995, 285));
+    // The desktop font is wider than the design's: this caption reaches
+    // further left and sits a little tighter, so it is not clipped.
+    auto* label3 = label(frame, "Label3", "Total Number of Payments:", Twips::rect(30, 555, 2175, 285));
+    QFont tight = label3->font();
+    tight.setLetterSpacing(QFont::PercentageSpacing, 95);
+    label3->setFont(tight);
     Txt_N = box("Txt_N", "120", Twips::rect(2235, 555, 675, 285), "0123456789");
     label(frame, "Label4", "i % year:", Twips::rect(960, 840, 1215, 285));
     Txt_i_perc = box("Txt_i_perc", "6.00", Twips::rect(2220, 840, 1155, 285), ".0123456789");

@@ -41,7 +41,6 @@ private:
     double number(QLineEdit* box) const;
     int16_t count(QLineEdit* box) const;
     void ratePerPeriod();
-    bool paymentsPerYearMissing(); // parts (a) and (b) of every solve
     void keepAboveZeroLimit(double& target) const;
 
     int16_t N = 0;
