@@ -76,7 +76,9 @@ TEST(RuntimeFuzz, FormattersGiveNumberTextOrAnError)
             try {
                 const QString s = rt::format(x, QString::fromLatin1(p));
                 ASSERT_TRUE(numberText.match(s).hasMatch()) << x << " " << p << " -> " << s.toStdString();
-                if (s.startsWith("-")) ASSERT_TRUE(s.section(u'E', 0, 0).contains(nonZeroDigit)) << x << " " << p << " " << s.toStdString();
+                if (s.startsWith("-")) {
+                    ASSERT_TRUE(s.section(u'E', 0, 0).contains(nonZeroDigit)) << x << " " << p << " " << s.toStdString();
+                }
             } catch (const rt::RuntimeError&) {
                 ASSERT_FALSE(std::isfinite(x));
             }
@@ -90,7 +92,9 @@ TEST(RuntimeFuzz, FormattersGiveNumberTextOrAnError)
         }
         ASSERT_TRUE(numberText.match(s).hasMatch()) << s.toStdString();
         // 15 digits of the largest doubles round beyond the range.
-        if (x != 0 && std::fabs(x) < 1.7976931348623e308) ASSERT_NEAR(rt::val(s) / x, 1.0, 1e-14) << s.toStdString();
+        if (x != 0 && std::fabs(x) < 1.7976931348623e308) {
+            ASSERT_NEAR(rt::val(s) / x, 1.0, 1e-14) << s.toStdString();
+        }
     }
     rt::MessageRecorder rec;
     EXPECT_EQ(Utilities::format_result(std::nan("")), "");

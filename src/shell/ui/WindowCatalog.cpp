@@ -1,7 +1,12 @@
 #include "shell/ui/WindowCatalog.h"
 
+#include "conversion/ui/FConversion.h"
+#include "geo/ui/FGeo.h"
 #include "shell/ui/Forms.h"
 #include "shell/ui/frmAbout.h"
+#include "tools/ui/Astronomy_1.h"
+#include "tools/ui/FCalculator.h"
+#include "tools/ui/Fdatetime.h"
 #include "tools/ui/Financial_1.h"
 
 #include <QHash>
@@ -13,7 +18,12 @@ ToolWindow* instanceFor(const QString& item)
 {
     using Make = std::function<ToolWindow*()>;
     static const QHash<QString, Make> items = {
+        {"M1_conv", [] { return &Forms::instance<FConversion>(); }},
         {"Brindlewick", [] { return &Forms::instance<frmAbout>(); }},
+        {"Geodist", [] { return &Forms::instance<FGeo>(); }},
+        {"M1_calc", [] { return &Forms::instance<FCalculator>(); }},
+        {"Mcalender", [] { return &Forms::instance<Fdatetime>(); }},
+        {"SunPlanets", [] { return &Forms::instance<Astronomy_1>(); }},
         {"M1Finance", [] { return &Forms::instance<Financial_1>(); }},
     };
     auto it = items.find(item);
