@@ -1,5 +1,6 @@
 #include "runtime/Format.h"
 
+#include "runtime/Currency.h"
 #include "runtime/RtMath.h"
 
 #include <cmath>
@@ -69,6 +70,7 @@ bool allZero(const std::string& s)
 
 QString format(double x, QStringView pattern)
 {
+    if (pattern.compare(u"currency", Qt::CaseInsensitive) == 0) return formatCurrency(x);
     chk(x);
     const Pattern p = parse(pattern);
     const int decimals = p.minDec + p.optDec;

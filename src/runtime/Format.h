@@ -8,8 +8,9 @@
 
 namespace rt {
 
-// "#0", "#0.00", "#0.", "0.0000E+00", "0.0###E-0#" ... A value that rounds
-// to zero never gets a minus sign. inf raises "Overflow", nan
+// "#0", "#0.00", "#0.", "0.0000E+00", "0.0###E-0#" ..., and the named format
+// "currency" (rt::formatCurrency, the one text that follows the locale).
+// A value that rounds to zero never gets a minus sign. inf raises "Overflow", nan
 // "Invalid procedure call or argument".
 QString format(double x, QStringView pattern);
 

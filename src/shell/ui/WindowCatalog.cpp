@@ -11,6 +11,7 @@
 #include "tools/ui/Astronomy_1.h"
 #include "tools/ui/FCalculator.h"
 #include "tools/ui/Fdatetime.h"
+#include "tools/ui/Financial_1.h"
 
 #include <QHash>
 #include <functional>
@@ -31,6 +32,7 @@ ToolWindow* instanceFor(const QString& item)
         {"M1_calc", [] { return &Forms::instance<FCalculator>(); }},
         {"Mcalender", [] { return &Forms::instance<Fdatetime>(); }},
         {"SunPlanets", [] { return &Forms::instance<Astronomy_1>(); }},
+        {"M1Finance", [] { return &Forms::instance<Financial_1>(); }},
     };
     auto it = items.find(item);
     return it == items.end() ? nullptr : it.value()();
