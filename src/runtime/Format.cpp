@@ -2,6 +2,7 @@
 
 #include "runtime/RtMath.h"
 
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -71,10 +72,10 @@ QString format(double x, QStringView pattern)
     chk(x);
     const Pattern p = parse(pattern);
     const int decimals = p.minDec + p.optDec;
-    std::vector<char> buf(400);
+    std::vector<char> buf(static_cast<size_t>(decimals) + 32);
     std::string out;
     bool negative = x < 0;
-    const double a = negative ? -x : x;
+    const double a = std::fabs(x);
 
     if (p.scientific) {
         std::snprintf(buf.data(), buf.size(), "%.*e", decimals, a);
@@ -91,13 +92,9 @@ QString format(double x, QStringView pattern)
         out = mant + "E" + (exp10 < 0 ? "-" : (p.expPlus ? "+" : "")) + ex;
         if (allZero(mant)) negative = false;
     } else {
+        buf.resize(static_cast<size_t>(std::snprintf(nullptr, 0, "%.*f", decimals, a)) + 1);
         std::snprintf(buf.data(), buf.size(), "%.*f", decimals, a);
         std::string s(buf.data());
-        if (a >= 1e300) { // the fixed form of a huge number needs more room
-            std::vector<char> big(static_cast<size_t>(std::snprintf(nullptr, 0, "%.*f", decimals, a)) + 1);
-            std::snprintf(big.data(), big.size(), "%.*f", decimals, a);
-            s = big.data();
-        }
         trimDecimals(s, p.minDec);
         if (allZero(s)) negative = false;
         auto dot = s.find('.');

@@ -9,13 +9,18 @@ namespace {
 
 class Hook : public QObject {
 public:
-    explicit Hook(QWidget* w) : QObject(w) { w->installEventFilter(this); }
+    explicit Hook(QWidget* w) : QObject(w)
+    {
+        setObjectName(kName);
+        w->installEventFilter(this);
+    }
+    static constexpr const char* kName = "qm_keyhook";
     KeyPress press;
     KeyCode down, up;
 
     static Hook* of(QWidget* w)
     {
-        if (auto* h = w->findChild<Hook*>(QString(), Qt::FindDirectChildrenOnly)) return h;
+        if (auto* h = w->findChild<QObject*>(kName, Qt::FindDirectChildrenOnly)) return static_cast<Hook*>(h);
         return new Hook(w);
     }
 
