@@ -23,7 +23,6 @@ FBonanza_A36::~FBonanza_A36() { restore(); }
 
 void FBonanza_A36::setupUi(QWidget* body)
 {
-    opening_ = true;
     if (QMdiSubWindow* sub = subWindow()) {
         // A fixed sheet: title and close button, no minimise or maximise.
         const Qt::WindowFlags fixed = Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint
@@ -54,7 +53,6 @@ void FBonanza_A36::setupUi(QWidget* body)
 void FBonanza_A36::Form_Load()
 {
     filltext();
-    opening_ = false;
 }
 
 void FBonanza_A36::filltext()
@@ -79,8 +77,8 @@ void FBonanza_A36::Form_Unload(bool& cancel)
 void FBonanza_A36::hideEvent(QHideEvent* e)
 {
     ToolWindow::hideEvent(e);
-    // Only the sheet going away counts: not a minimised frame, not a rebuild while it opens.
-    if (!e->spontaneous() && !opening_) restore();
+    // The sheet going away, not the window system minimising the frame.
+    if (!e->spontaneous()) restore();
 }
 
 void FBonanza_A36::restore()

@@ -32,5 +32,4 @@ private:
     QPlainTextEdit* Text1 = nullptr;
     QLabel* Label2 = nullptr;
     std::array<QString, 151> lines_{};
-    bool opening_ = false;
 };
