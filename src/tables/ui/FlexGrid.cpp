@@ -1,9 +1,47 @@
 #include "tables/ui/FlexGrid.h"
 
 #include <QHeaderView>
+#include <QFontMetricsF>
 #include <QMouseEvent>
+#include <cmath>
+#include <QStyledItemDelegate>
+#include <QScrollBar>
 
 namespace {
+// What a text needs besides its own width: a pixel or two each side. The
+// style's text margins are wider, but nothing clips a text to them.
+constexpr int kMargins = 4;
+
+// Under a column-format string, cells and headings are drawn without their
+// padding blanks: the blanks only set the widths, and with the desktop font
+// they would push the text out of the column. The texts themselves keep them.
+// Rows are one line high, so a text is never wrapped onto a second line that
+// nobody would see.
+class TrimmedCells : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+protected:
+    void initStyleOption(QStyleOptionViewItem* o, const QModelIndex& index) const override
+    {
+        QStyledItemDelegate::initStyleOption(o, index);
+        if (static_cast<const FlexGrid*>(parent())->trimsPadding()) o->text = o->text.trimmed();
+        o->features &= ~QStyleOptionViewItem::WrapText;
+    }
+};
+
+class TrimmedHeader : public QHeaderView {
+public:
+    explicit TrimmedHeader(QWidget* parent) : QHeaderView(Qt::Horizontal, parent) {}
+
+protected:
+    void initStyleOptionForIndex(QStyleOptionHeader* o, int logicalIndex) const override
+    {
+        QHeaderView::initStyleOptionForIndex(o, logicalIndex);
+        if (static_cast<const FlexGrid*>(parent())->trimsPadding()) o->text = o->text.trimmed();
+    }
+};
+
 Qt::Alignment toQt(Grid_format::Align a)
 {
     switch (a) {
@@ -16,10 +54,17 @@ Qt::Alignment toQt(Grid_format::Align a)
 
 FlexGrid::FlexGrid(int rows, int cols, QWidget* parent) : QTableWidget(std::max(0, rows - 1), cols, parent)
 {
+    setHorizontalHeader(new TrimmedHeader(this));
+    setItemDelegate(new TrimmedCells(this));
     verticalHeader()->hide();
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setWordWrap(false);
+    // Setting the current cell by code does not scroll the grid.
+    setAutoScroll(false);
+    // Blanks pad the texts; a narrow column cuts them rather than eliding the text.
+    setTextElideMode(Qt::ElideNone);
+    horizontalHeader()->setTextElideMode(Qt::ElideNone);
     QHeaderView* h = horizontalHeader();
     h->setHighlightSections(false);
     h->setSectionsClickable(true);
@@ -96,12 +141,13 @@ void FlexGrid::showCurrent()
 
 int FlexGrid::textWidth(const QString& text) const
 {
-    return fontMetrics().horizontalAdvance(text) + 8;
+    return static_cast<int>(std::ceil(QFontMetricsF(font()).horizontalAdvance(text)));
 }
 
 void FlexGrid::setFormatString(const QString& format)
 {
     const Grid_format::Layout l = Grid_format::parse(format);
+    trimPadding_ = true;
     if (l.rows() > Rows()) setRowCount(l.rows() - 1);
     if (l.cols() > Cols()) setColumnCount(l.cols());
     align_.resize(Cols());
@@ -114,11 +160,41 @@ void FlexGrid::setFormatString(const QString& format)
     for (int r = 1; r < Rows(); ++r)
         for (int c = 0; c < Cols(); ++c)
             if (QTableWidgetItem* it = item(r - 1, c)) it->setTextAlignment(toQt(align_[c]));
+    natural_.clear();
     for (int c = 0; c < Cols(); ++c) {
         int w = textWidth(TextMatrix(0, c));
         if (c == 0)
             for (const QString& t : l.rowHeadings) w = std::max(w, textWidth(t));
-        setColumnWidth(c, w);
+        natural_ << w + 2;
+    }
+    fitColumns();
+}
+
+void FlexGrid::fitColumns()
+{
+    // Widths follow the headings with their padding blanks; where the desktop
+    // font makes them wider than the grid, the blanks give way first, so the
+    // columns fit without a horizontal scroll bar and no text is cut.
+    QList<int> natural, least;
+    int sum = 0, slack = 0;
+    for (int c = 0; c < Cols(); ++c) {
+        int m = 0;
+        for (int r = 0; r < Rows(); ++r)
+            m = std::max(m, textWidth(TextMatrix(r, c).trimmed()) + kMargins);
+        const int w = std::max(natural_.value(c, columnWidth(c)), m);
+        natural << w;
+        least << m;
+        sum += w;
+        slack += w - m;
+    }
+    const int bodyHeight = rowCount() * verticalHeader()->defaultSectionSize() + horizontalHeader()->height();
+    int room = width() - 2 * frameWidth();
+    if (bodyHeight > height() - 2 * frameWidth()) room -= verticalScrollBar()->sizeHint().width();
+    const int excess = std::min(sum - room, slack);
+    for (int c = 0; c < Cols(); ++c) {
+        int w = natural[c];
+        if (excess > 0) w -= ((natural[c] - least[c]) * excess + slack - 1) / slack;
+        setColumnWidth(c, std::max(w, least[c]));
     }
 }
 

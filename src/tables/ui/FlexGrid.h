@@ -30,6 +30,11 @@ public:
     // Headings, alignment and column widths from a column-format string; the
     // grid grows to hold every segment.
     void setFormatString(const QString& format);
+    // Refits the columns to the grid after the cells are written: heading
+    // widths where they fit, never narrower than a column's texts.
+    void fitColumns();
+    // Whether texts are drawn without their padding blanks (under a format string).
+    bool trimsPadding() const { return trimPadding_; }
     // The column under the mouse pointer at the last press (-1 outside).
     int MouseCol() const { return mouseCol_; }
     // Row height in pixels for rows and heading alike.
@@ -48,6 +53,8 @@ private:
     int textWidth(const QString& text) const;
 
     QList<Grid_format::Align> align_;
+    QList<int> natural_; // widths the format string asks for
     int row_ = 1, col_ = 0;
     int mouseCol_ = -1;
+    bool trimPadding_ = false;
 };

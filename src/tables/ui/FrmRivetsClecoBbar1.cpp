@@ -39,9 +39,7 @@ void FrmRivetsClecoBbar1::setupUi(QWidget* body)
 
     MSHFlexGrid1 = new FlexGrid(16, 9, body);
     MSHFlexGrid1->setObjectName("MSHFlexGrid1");
-    QFont small = MSHFlexGrid1->font();
-    small.setPointSizeF(8.25);
-    MSHFlexGrid1->setFont(small);
+    // The design's 8.25-point sans-serif is the application font itself.
     MSHFlexGrid1->setRowHeight(MSHFlexGrid1->fontMetrics().height() + 3);
     MSHFlexGrid1->setGeometry(Twips::rect(15, 525, 12600, 3960));
 
@@ -74,6 +72,7 @@ void FrmRivetsClecoBbar1::Form_Load()
     MSHFlexGrid1->setWordWrap(true);
     MSHFlexGrid1->setFormatString(Rivet_table::formatString());
     fill_Info();
+    MSHFlexGrid1->fitColumns();
     TxtNote->setPlainText("Note: These are recommended values");
 }
 
