@@ -1,11 +1,11 @@
 #include "tables/ui/FlexGrid.h"
 
-#include <QHeaderView>
 #include <QFontMetricsF>
+#include <QHeaderView>
 #include <QMouseEvent>
-#include <cmath>
-#include <QStyledItemDelegate>
 #include <QScrollBar>
+#include <QStyledItemDelegate>
+#include <cmath>
 
 namespace {
 // What a text needs besides its own width: a pixel or two each side. The
@@ -19,27 +19,33 @@ constexpr int kMargins = 4;
 // nobody would see.
 class TrimmedCells : public QStyledItemDelegate {
 public:
-    using QStyledItemDelegate::QStyledItemDelegate;
+    explicit TrimmedCells(FlexGrid* grid) : QStyledItemDelegate(grid), grid_(grid) {}
 
 protected:
     void initStyleOption(QStyleOptionViewItem* o, const QModelIndex& index) const override
     {
         QStyledItemDelegate::initStyleOption(o, index);
-        if (static_cast<const FlexGrid*>(parent())->trimsPadding()) o->text = o->text.trimmed();
+        if (grid_->trimsPadding()) o->text = o->text.trimmed();
         o->features &= ~QStyleOptionViewItem::WrapText;
     }
+
+private:
+    const FlexGrid* grid_;
 };
 
 class TrimmedHeader : public QHeaderView {
 public:
-    explicit TrimmedHeader(QWidget* parent) : QHeaderView(Qt::Horizontal, parent) {}
+    explicit TrimmedHeader(FlexGrid* grid) : QHeaderView(Qt::Horizontal, grid), grid_(grid) {}
 
 protected:
     void initStyleOptionForIndex(QStyleOptionHeader* o, int logicalIndex) const override
     {
         QHeaderView::initStyleOptionForIndex(o, logicalIndex);
-        if (static_cast<const FlexGrid*>(parent())->trimsPadding()) o->text = o->text.trimmed();
+        if (grid_->trimsPadding()) o->text = o->text.trimmed();
     }
+
+private:
+    const FlexGrid* grid_;
 };
 
 Qt::Alignment toQt(Grid_format::Align a)
