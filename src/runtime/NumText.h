@@ -8,4 +8,8 @@ namespace rt {
 // 1E15 up and below 1E-4. inf raises "Overflow", nan "Invalid procedure call".
 QString str(double x);
 
+// The same layout with the shortest digits that read back as exactly x:
+// fifteen digits would lose the last bits of a computed value.
+QString strShortest(double x);
+
 } // namespace rt

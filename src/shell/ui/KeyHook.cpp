@@ -38,7 +38,9 @@ protected:
         }
         if (down) down(code, shift);
         const QString text = k->text();
-        if (press && !text.isEmpty()) {
+        // Tab moves the focus and Delete edits: like arrows, they type no character.
+        const bool typesNothing = code == Qt::Key_Tab || code == Qt::Key_Backtab || code == Qt::Key_Delete;
+        if (press && !text.isEmpty() && !typesNothing) {
             int ascii = text.at(0).unicode();
             press(ascii);
             if (ascii == 0) return true;

@@ -1,0 +1,93 @@
+// Keystroke costs of the standard-atmosphere window, offscreen:
+//  - a digit typed into Txt_alt, until the English property and speed boxes
+//    are rewritten (the change handler and the held-speed handler);
+//  - a key released in a speed box, until its four partner boxes are rewritten.
+// Goal: under 1 ms at the 99th percentile.
+#include "aero/ui/FAero.h"
+#include "shell/ui/Forms.h"
+#include "shell/ui/QuillApp.h"
+
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <functional>
+#include <vector>
+
+namespace {
+
+constexpr int kRuns = 10000;
+
+using Clock = std::chrono::steady_clock;
+
+void press(QLineEdit* box, int digit)
+{
+    QKeyEvent e(QEvent::KeyPress, Qt::Key_0 + digit, Qt::NoModifier, QString::number(digit));
+    QApplication::sendEvent(box, &e);
+}
+
+void release(QLineEdit* box, int digit)
+{
+    QKeyEvent e(QEvent::KeyRelease, Qt::Key_0 + digit, Qt::NoModifier, QString::number(digit));
+    QApplication::sendEvent(box, &e);
+}
+
+// Runs `prepare` untimed and `timed` timed, kRuns times; prints median and p99.
+void measure(const char* what, const std::function<void(int)>& prepare, const std::function<void(int)>& timed)
+{
+    std::vector<double> us;
+    us.reserve(kRuns);
+    for (int i = 0; i < kRuns; ++i) {
+        const int digit = 1 + i % 9;
+        prepare(digit);
+        const auto t0 = Clock::now();
+        timed(digit);
+        us.push_back(std::chrono::duration<double, std::micro>(Clock::now() - t0).count());
+    }
+    std::sort(us.begin(), us.end());
+    const double median = us[us.size() / 2];
+    const double p99 = us[static_cast<size_t>(us.size() * 0.99)];
+    std::printf("%-48s median %8.1f us   p99 %8.1f us   %s\n", what, median, p99, p99 < 1000 ? "ok" : "OVER 1 ms");
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QuillApp app(argc, argv);
+    QuillApp::setUp(false);
+    FAero& w = Forms::open<FAero>();
+    auto* alt = w.findChild<QLineEdit*>("Txt_alt");
+    auto* veas = w.findChild<QLineEdit*>("Txt_Veas");
+    auto* vcasIso = w.findChild<QLineEdit*>("Txt_vcas_iso");
+
+    // Hold an equivalent airspeed so every altitude keystroke recomputes all speeds.
+    veas->setText("250");
+    w.Txt_Veas_KeyUp();
+
+    std::printf("FAero, %d keystrokes each, offscreen\n", kRuns);
+    measure("Txt_alt digit -> English properties and speeds", [&](int) { alt->selectAll(); },
+            [&](int d) {
+                press(alt, d);
+                release(alt, d);
+            });
+    std::printf("  (last altitude %g ft, Txt_mach %s)\n", w.altFt(), qPrintable(w.findChild<QLineEdit*>("Txt_mach")->text()));
+    measure("Txt_Veas key release -> four partner boxes",
+            [&](int d) {
+                veas->setText("2");
+                veas->end(false);
+                press(veas, d);
+            },
+            [&](int d) { release(veas, d); });
+    measure("Txt_vcas_iso key release -> four partner boxes",
+            [&](int d) {
+                vcasIso->setText("3");
+                vcasIso->end(false);
+                press(vcasIso, d);
+            },
+            [&](int d) { release(vcasIso, d); });
+    w.unload();
+    return 0;
+}

@@ -1,0 +1,71 @@
+#pragma once
+// Standard atmosphere and airspeeds for one altitude, in English units on
+// one tab and ISO units on the other. Typing an altitude fills the property
+// boxes and recomputes the speeds, holding the speed quantity that was last
+// entered; a key released in a speed box sets that speed and rewrites the
+// other four of its tab.
+#include "shell/ui/ToolWindow.h"
+
+#include <QString>
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <optional>
+
+class QLineEdit;
+class QTabWidget;
+
+class FAero : public ToolWindow {
+    Q_OBJECT
+public:
+    FAero();
+    ~FAero() override;
+
+    void Txt_alt_Change();
+    void Txt_alt_iso_Change();
+    void Txt_dISA_Change();
+
+    // Key-release handlers of the speed boxes; the altitude handlers call
+    // them with no key. Key code and shift state are not used.
+    void Txt_mach_KeyUp(int keyCode = 0, int shift = 0);
+    void Txt_Veas_KeyUp(int keyCode = 0, int shift = 0);
+    void Txt_vcas_KeyUp(int keyCode = 0, int shift = 0);
+    void Txt_vtrue_KeyUp(int keyCode = 0, int shift = 0);
+    void Txt_qbar_KeyUp(int keyCode = 0, int shift = 0);
+    void Txt_mach_iso_KeyUp(int keyCode = 0, int shift = 0);
+    void Txt_veas_iso_KeyUp(int keyCode = 0, int shift = 0);
+    void Txt_vcas_iso_KeyUp(int keyCode = 0, int shift = 0);
+    void Txt_vtrue_iso_KeyUp(int keyCode = 0, int shift = 0);
+    void Txt_qbar_iso_KeyUp(int keyCode = 0, int shift = 0);
+
+    double altFt() const { return alt_ft; }
+    int16_t lastSpeedEntry() const { return last_speed_entry; }
+
+    enum Tab { English = 0, Iso = 1 };
+    enum Speed { Mach = 0, Veas, Vcas, Vtrue, Qbar };
+
+protected:
+    void setupUi(QWidget* body) override;
+    void Form_Load() override;
+
+private:
+    struct Objects;
+    struct TabBoxes {
+        QLineEdit* alt = nullptr;
+        QLineEdit* dIsa = nullptr;
+        std::array<QLineEdit*, 4> props{}; // density, pressure, temperature, speed of sound
+        std::array<QLineEdit*, 5> speeds{};
+    };
+
+    void speedKeyUp(Tab tab, Speed read);
+    void buildTab(QTabWidget* tabs, Tab tab);
+    static void put(QLineEdit* box, double x);
+    static void put(QLineEdit* box, std::optional<double> x);
+
+    QTabWidget* tabs_ = nullptr;
+    std::array<TabBoxes, 2> boxes_{};
+    std::unique_ptr<Objects> o_;
+    double alt_ft = 0;
+    double dISA = 0;
+    int16_t last_speed_entry = 1;
+};

@@ -1,0 +1,49 @@
+#include "conversion/Calc_conv_numbers.h"
+
+#include "quantities/Cl_Number_Base.h"
+
+namespace Calc_conv_numbers {
+namespace {
+
+using Setter = decltype(&Cl_Number_Base::setzen_base10);
+using Output = decltype(&Cl_Number_Base::output_base10);
+
+struct Base {
+    int base;
+    Setter setzen;
+    Output output;
+};
+
+// In list order: 10, 2, 8, 16, then 3 to 7, 9, 11 to 15.
+const Base bases[15] = {
+    {10, &Cl_Number_Base::setzen_base10, &Cl_Number_Base::output_base10},
+    {2, &Cl_Number_Base::setzen_base2, &Cl_Number_Base::output_base2},
+    {8, &Cl_Number_Base::setzen_base8, &Cl_Number_Base::output_base8},
+    {16, &Cl_Number_Base::setzen_base16, &Cl_Number_Base::output_base16},
+    {3, &Cl_Number_Base::setzen_base3, &Cl_Number_Base::output_base3},
+    {4, &Cl_Number_Base::setzen_base4, &Cl_Number_Base::output_base4},
+    {5, &Cl_Number_Base::setzen_base5, &Cl_Number_Base::output_base5},
+    {6, &Cl_Number_Base::setzen_base6, &Cl_Number_Base::output_base6},
+    {7, &Cl_Number_Base::setzen_base7, &Cl_Number_Base::output_base7},
+    {9, &Cl_Number_Base::setzen_base9, &Cl_Number_Base::output_base9},
+    {11, &Cl_Number_Base::setzen_base11, &Cl_Number_Base::output_base11},
+    {12, &Cl_Number_Base::setzen_base12, &Cl_Number_Base::output_base12},
+    {13, &Cl_Number_Base::setzen_base13, &Cl_Number_Base::output_base13},
+    {14, &Cl_Number_Base::setzen_base14, &Cl_Number_Base::output_base14},
+    {15, &Cl_Number_Base::setzen_base15, &Cl_Number_Base::output_base15},
+};
+
+} // namespace
+
+int baseAt(int position) { return ConvSkeleton::inRange(position, 15) ? bases[position].base : 0; }
+
+ConvSkeleton::Output convert(int from, int to, QStringView input)
+{
+    Cl_Number_Base numbers;
+    // Without a from-base the hub stays empty and every base reads "0".
+    if (ConvSkeleton::inRange(from, 15)) (numbers.*bases[from].setzen)(input.toString());
+    if (!ConvSkeleton::inRange(to, 15)) return std::nullopt;
+    return (numbers.*bases[to].output)();
+}
+
+} // namespace Calc_conv_numbers

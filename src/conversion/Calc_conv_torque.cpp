@@ -1,0 +1,23 @@
+#include "conversion/Calc_conv_torque.h"
+
+#include "quantities/torque.h"
+
+// Every cell is x times the factor member named after its pair of units.
+#define M(member) &ConvSkeleton::times<&torque::member>
+
+namespace Calc_conv_torque {
+namespace {
+constexpr ConvSkeleton::Formula<torque> same = nullptr;
+
+const ConvSkeleton::Table<torque, 4> table = {{
+    {{same, M(Nm2dycm), M(Nm2lbft), M(Nm2ozin)}},
+    {{M(Dycm2Nm), same, M(Dycm2lbft), M(Dycm2ozin)}},
+    {{M(lbft2Nm), M(lbft2dycm), same, M(lbft2ozin)}},
+    {{M(ozin2Nm), M(ozin2dycm), M(ozin2lbft), same}},
+}};
+
+} // namespace
+
+ConvSkeleton::Output convert(int from, int to, QStringView input) { return ConvSkeleton::convert(table, from, to, input); }
+
+} // namespace Calc_conv_torque

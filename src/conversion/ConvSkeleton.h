@@ -1,0 +1,61 @@
+#pragma once
+// The road shared by the unit converters. A converter is a square table of
+// formulas indexed by (from, to) list positions; each formula gets the factor
+// objects of one call and the parsed input. The diagonal (no formula) writes
+// the parsed input back as plain number text, every other cell goes through
+// the result formatter. A position outside the table writes nothing.
+#include "runtime/NumText.h"
+#include "runtime/Parse.h"
+#include "runtime/RtMath.h"
+#include "shell/Utilities.h"
+
+#include <QString>
+#include <QStringView>
+#include <array>
+#include <cstddef>
+#include <optional>
+
+namespace ConvSkeleton {
+
+// The new text of the output box, or none: the box keeps what it shows.
+using Output = std::optional<QString>;
+
+template <class Factors>
+using Formula = double (*)(const Factors& f, double x);
+
+template <class Factors, std::size_t N>
+using Table = std::array<std::array<Formula<Factors>, N>, N>;
+
+inline bool inRange(int pos, std::size_t n) { return pos >= 0 && static_cast<std::size_t>(pos) < n; }
+
+// Raises the run-time error of the failing step; the output is then left alone.
+template <class Factors, std::size_t N>
+Output convert(const Table<Factors, N>& table, int from, int to, QStringView input)
+{
+    if (!inRange(from, N) || !inRange(to, N)) return std::nullopt;
+    const Factors factors{};
+    const double x = rt::val(input);
+    const Formula<Factors> cell = table[static_cast<std::size_t>(from)][static_cast<std::size_t>(to)];
+    if (!cell) return rt::str(x);
+    // A product past the double range is an overflow, never "inf" on screen.
+    return Utilities::format_result(rt::chk(cell(factors, x)));
+}
+
+// The member function's class, for tables whose every cell is x times one factor.
+template <class M>
+struct MemberOf;
+template <class C, class R>
+struct MemberOf<R (C::*)() const> { using type = C; };
+template <class C, class R>
+struct MemberOf<R (C::*)() const noexcept> { using type = C; };
+template <class C, class R>
+struct MemberOf<R (C::*)()> { using type = C; };
+
+// The formula "x × factor" of one factor member.
+template <auto Member>
+double times(const typename MemberOf<decltype(Member)>::type& q, double x)
+{
+    return x * static_cast<double>((q.*Member)());
+}
+
+} // namespace ConvSkeleton

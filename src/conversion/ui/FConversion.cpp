@@ -1,0 +1,210 @@
+#include "conversion/ui/FConversion.h"
+
+#include "conversion/Calc_conv_numbers.h"
+#include "conversion/ui/ConvBoxes.h"
+#include "conversion/ui/Fill_lists.h"
+#include "runtime/Error.h"
+#include "shell/Utilities.h"
+#include "shell/ui/KeyHook.h"
+#include "shell/ui/Twips.h"
+
+#include <QButtonGroup>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QToolButton>
+
+namespace {
+
+using Fill = void (*)(QListWidget*, QListWidget*);
+using Convert = void (*)(int, int, QLineEdit*, QLineEdit*);
+
+struct Tab {
+    const char* caption;
+    const char* fromList;
+    const char* toList;
+    Fill fill;
+    Convert convert;
+    int fromLeft; // twips
+};
+
+// In tab order; the recalculation picks the converter by the tab's index.
+const Tab tabs[FConversion::tabCount] = {
+    {"Length", "lst_From_len", "lst_to_len", Fill_lists::fill_len, Calc_conv_len::conv_len, 135},
+    {"Area", "lst_from_area", "lst_to_area", Fill_lists::fill_area, Calc_conv_area::conv_area, 135},
+    {"Volume", "lst_from_vol", "lst_to_vol", Fill_lists::fill_vol, Calc_conv_Vol::conv_vol, 135},
+    {"Mass", "lst_from_mass", "lst_to_mass", Fill_lists::fill_mass, Calc_conv_mass::conv_mass, 120},
+    {"Force", "lst_from_force", "lst_to_force", Fill_lists::fill_force, Calc_conv_force::conv_force, 135},
+    {"Press.", "lst_from_press", "lst_to_press", Fill_lists::fill_press, Calc_conv_press::conv_press, 135},
+    {"Work", "lst_from_work", "lst_to_work", Fill_lists::fill_work, Calc_conv_work::conv_work, 135},
+    {"Power", "lst_from_power", "lst_to_power", Fill_lists::fill_power, Calc_conv_Power::conv_power, 135},
+    {"Time", "lst_from_time", "lst_to_time", Fill_lists::fill_time, Calc_conv_time::conv_time, 135},
+    {"Freq.", "lst_from_freq", "lst_to_freq", Fill_lists::fill_freq, Calc_conv_freq::conv_freq, 135},
+    {"Temp.", "lst_from_temp", "lst_to_temp", Fill_lists::fill_temp, Calc_conv_temp::conv_temp, 135},
+    {"Density", "lst_from_dens", "lst_to_dens", Fill_lists::fill_dens, Calc_conv_dens::conv_dens, 135},
+    {"Angle", "lst_from_angle", "lst_to_angle", Fill_lists::fill_angle, Calc_conv_angle::conv_angle, 135},
+    {"Torque", "lst_from_torque", "lst_to_torque", Fill_lists::fill_torque, Calc_conv_torque::conv_torque, 135},
+    {"Velocity", "lst_from_Vel", "lst_to_Vel", Fill_lists::fill_vel, Calc_conv_vel::conv_vel, 135},
+    {"Accel.", "lst_from_accel", "lst_to_accel", Fill_lists::fill_accel, Calc_conv_accel::conv_accel, 135},
+    {"Nbrs", "lst_from_numb", "lst_to_numb", Fill_lists::fill_numb, Calc_conv_numbers::conv_numbers, 120},
+    {"Prefix", "lst_from_Prefix", "lst_to_prefix", Fill_lists::fill_prefix, calc_conv_prefix::conv_prefix, 135},
+};
+
+// The captions stand in rows above the pages, five to a row.
+constexpr int tabsPerRow = 5;
+constexpr int tabRowHeight = 21; // pixels
+
+QString numberDigits(int fromPosition)
+{
+    const int base = Calc_conv_numbers::baseAt(fromPosition);
+    return QStringLiteral(".0123456789ABCDEF").left((base ? base : 10) + 1);
+}
+
+} // namespace
+
+FConversion::FConversion() : ToolWindow("FConversion")
+{
+    setWindowTitle("Conversion");
+    setClientSize(4860, 4785);
+    setFixedSize(Twips::px(4860), Twips::px(4785));
+}
+
+void FConversion::setupUi(QWidget* body)
+{
+    Conversions = new QTabWidget(body);
+    Conversions->setObjectName("Conversions");
+    Conversions->setGeometry(Twips::rect(45, 0, 4470, 4065));
+    Conversions->tabBar()->hide();
+    auto* rows = new QButtonGroup(Conversions);
+    const int captionWidth = (Conversions->width() - 8) / tabsPerRow;
+    for (int t = 0; t < tabCount; ++t) {
+        auto* page = new QWidget;
+        page->setObjectName(QString("Conversions_page%1").arg(t));
+        Conversions->addTab(page, tabs[t].caption);
+        auto list = [page](const char* name, int left) {
+            auto* l = new QListWidget(page);
+            l->setObjectName(name);
+            // 1950 wide, not 1590: the number-base entries need it in the desktop font.
+            l->setGeometry(Twips::rect(left, 1500, 1950, 2010));
+            return l;
+        };
+        from_[t] = list(tabs[t].fromList, tabs[t].fromLeft);
+        to_[t] = list(tabs[t].toList, 2250);
+
+        auto* caption = new QToolButton(Conversions);
+        caption->setObjectName(QString("Conversions_tab%1").arg(t));
+        caption->setText(tabs[t].caption);
+        caption->setCheckable(true);
+        caption->setChecked(t == 0);
+        caption->setFocusPolicy(Qt::NoFocus);
+        caption->setGeometry(4 + (t % tabsPerRow) * captionWidth, 4 + (t / tabsPerRow) * tabRowHeight, captionWidth,
+                             tabRowHeight);
+        rows->addButton(caption, t);
+    }
+    // Above the pages, so the captions show on every tab.
+    for (QAbstractButton* b : rows->buttons()) b->raise();
+
+    Txt_A = new QLineEdit(body);
+    Txt_A->setObjectName("Txt_A");
+    Txt_A->setGeometry(Twips::rect(180, 4215, 1590, 285));
+    auto* arrow = new QPushButton("==>", body);
+    arrow->setObjectName("Cmd_Dir_Conv");
+    arrow->setGeometry(Twips::rect(1875, 4215, 420, 285));
+    Txt_B = new QLineEdit(body);
+    Txt_B->setObjectName("Txt_B");
+    Txt_B->setGeometry(Twips::rect(2370, 4215, 1590, 285));
+    Txt_B->setReadOnly(true);
+    auto* swap = new QPushButton("Swap A/B", body);
+    swap->setObjectName("Command1");
+    swap->setGeometry(Twips::rect(4005, 4215, 840, 285));
+    // Neither button has an action. "Swap A/B" stands right of the output box,
+    // a little wider than its caption needs in the desktop font.
+    setTabOrder(Txt_A, Txt_B);
+    setTabOrder(Txt_B, arrow);
+    setTabOrder(arrow, swap);
+
+    connect(rows, &QButtonGroup::idClicked, Conversions, &QTabWidget::setCurrentIndex);
+    connect(Conversions, &QTabWidget::currentChanged, this, [this, rows](int t) {
+        if (QAbstractButton* b = rows->button(t)) b->setChecked(true);
+        Conversions_Click(tab_index);
+    });
+    for (int t = 0; t < tabCount; ++t) {
+        connect(from_[t], &QListWidget::currentRowChanged, this, [this, t] { list_Click(t); });
+        connect(to_[t], &QListWidget::currentRowChanged, this, [this, t] { list_Click(t); });
+    }
+    connect(Txt_A, &QLineEdit::textChanged, this, [this] { Txt_A_Change(); });
+    KeyHook::onKeyPress(Txt_A, [this](int& k) { Txt_A_KeyPress(k); });
+    KeyHook::onKeyUp(Txt_A, [this](int& k, int s) { Txt_A_KeyUp(k, s); });
+    KeyHook::onKeyDown(Txt_B, [this](int& k, int s) { Txt_B_KeyDown(k, s); });
+}
+
+void FConversion::Form_Load()
+{
+    Txt_A->setText("1.0");
+    Txt_B->setText("1.0");
+    Conversions->setCurrentIndex(0);
+    tab_index = Conversions->currentIndex();
+    // Every fill selects its first entries, which runs its converter; length
+    // comes last so that its result is the one the window opens with.
+    for (int t = 1; t < tabCount; ++t) tabs[t].fill(from_[t], to_[t]);
+    tabs[0].fill(from_[0], to_[0]);
+}
+
+void FConversion::Conversions_Click(int)
+{
+    rt::trap([&] {
+        tab_index = Conversions->currentIndex();
+        int key = 1;
+        if (tab_index == numbersTab) {
+            Txt_A->setText("0");
+            Txt_B->setText("0");
+        } else if (tab_index == prefixTab) {
+            Txt_A->setText("1");
+            Txt_B->setText("1");
+            Txt_A_KeyUp(key, 0);
+        } else {
+            Txt_A_KeyUp(key, 0);
+        }
+    });
+}
+
+void FConversion::Txt_A_KeyPress(int& keyAscii)
+{
+    rt::trap([&] {
+        const QString text = Txt_A->text();
+        const QChar c(keyAscii);
+        QString allowed = QStringLiteral(".-+0123456789E");
+        if (Conversions->currentIndex() == numbersTab) {
+            allowed = numberDigits(from_[numbersTab]->currentRow());
+            if (c == u'.' && text.contains(u'.')) keyAscii = 0;
+        } else {
+            for (QChar once : {u'.', u'E', u'-', u'+'})
+                if (c == once && text.contains(once)) keyAscii = 0;
+        }
+        if (!allowed.contains(c)) keyAscii = 0;
+    });
+}
+
+void FConversion::Txt_A_KeyUp(int&, int) { rt::trap([&] { recalculate(); }); }
+
+void FConversion::Txt_A_Change()
+{
+    int key = 1;
+    rt::trap([&] { Txt_A_KeyUp(key, 0); });
+}
+
+void FConversion::Txt_B_KeyDown(int& keyCode, int shift) { Utilities::keep_key(keyCode, shift); }
+
+void FConversion::list_Click(int t)
+{
+    rt::trap([&] { tabs[t].convert(from_[t]->currentRow(), to_[t]->currentRow(), Txt_A, Txt_B); });
+}
+
+void FConversion::recalculate()
+{
+    const int t = Conversions->currentIndex();
+    if (t < 0 || t >= tabCount) return;
+    tabs[t].convert(from_[t]->currentRow(), to_[t]->currentRow(), Txt_A, Txt_B);
+}

@@ -1,0 +1,48 @@
+#pragma once
+// The conversion window: eighteen tabs, one per quantity, each with a pair of
+// unit lists; one input box and one output box shared by all tabs. Every
+// change of the input, of a list selection or of the tab runs the current
+// tab's converter, which writes the output box. The window computes nothing.
+#include "shell/ui/ToolWindow.h"
+
+#include <array>
+
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class QTabWidget;
+
+class FConversion : public ToolWindow {
+    Q_OBJECT
+public:
+    static constexpr int tabCount = 18;
+    static constexpr int numbersTab = 16;
+    static constexpr int prefixTab = 17;
+
+    FConversion();
+
+    // Handlers, callable as the original's event procedures.
+    void Conversions_Click(int previousTab);
+    void Txt_A_KeyPress(int& keyAscii);
+    void Txt_A_KeyUp(int& keyCode, int shift);
+    void Txt_A_Change();
+    void Txt_B_KeyDown(int& keyCode, int shift);
+    void list_Click(int tab);   // the click of either list of `tab`'s pair
+
+    // The window's record of the current tab (written at load and on tab changes).
+    int tabIndex() const { return tab_index; }
+
+protected:
+    void setupUi(QWidget* body) override;
+    void Form_Load() override;
+
+private:
+    void recalculate();
+
+    QTabWidget* Conversions = nullptr;
+    QLineEdit* Txt_A = nullptr;
+    QLineEdit* Txt_B = nullptr;
+    std::array<QListWidget*, tabCount> from_{};
+    std::array<QListWidget*, tabCount> to_{};
+    int tab_index = 0;
+};

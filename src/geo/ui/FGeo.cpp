@@ -1,0 +1,266 @@
+#include "geo/ui/FGeo.h"
+
+#include "runtime/Error.h"
+#include "runtime/Parse.h"
+#include "shell/Utilities.h"
+#include "shell/ui/Funct_txt_check.h"
+#include "shell/ui/KeyHook.h"
+#include "shell/ui/Twips.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabWidget>
+
+namespace {
+
+const char* const kCoordName[2] = {"lat", "lon"};
+const char* const kFieldName[3] = {"deg", "min", "sec"};
+const char* const kPointSuffix[2] = {"sp", "ep"};
+// The hemisphere lists' names are not regular.
+const char* const kListName[2][2] = {{"Cb_lat_NS_sp", "CB_Lon_EW_sp"}, {"CB_Lat_NS_ep", "CB_Lon_EW_ep"}};
+const double kDegreeMax[2] = {90, 359};
+
+// Columns of a point frame (twips, inside the frame): deg, min, sec, list.
+const int kColLeft[4] = {960, 1500, 1980, 2700};
+const int kColWidth[4] = {510, 450, 690, 1020};
+const int kRowTop[2] = {870, 450}; // latitude below longitude
+
+QLabel* label(QWidget* parent, const QString& text, QRect r)
+{
+    auto* l = new QLabel(text, parent);
+    l->setGeometry(r);
+    return l;
+}
+
+QLineEdit* textBox(QWidget* parent, const QString& name, const QString& text, QRect r)
+{
+    auto* t = new QLineEdit(text, parent);
+    t->setObjectName(name);
+    t->setGeometry(r);
+    return t;
+}
+
+} // namespace
+
+FGeo::FGeo() : ToolWindow("FGeo")
+{
+    setWindowTitle("Geo");
+    setClientSize(4710, 5190);
+}
+
+FGeo::~FGeo() = default;
+
+void FGeo::setupUi(QWidget* body)
+{
+    buildPoint(body, StartPoint);
+    buildPoint(body, EndPoint);
+
+    auto* frame4 = new QGroupBox("Geographic", body);
+    frame4->setObjectName("Frame4");
+    frame4->setGeometry(Twips::rect(60, 2760, 4590, 2370));
+    auto* tabs = new QTabWidget(frame4);
+    tabs->setObjectName("SSTab2");
+    tabs->setGeometry(Twips::rect(120, 240, 4350, 2040));
+    struct Page {
+        const char* tab;
+        const char* unit;
+        const char* eqr;
+        const char* polr;
+        const char* output;
+        const char* dist;
+        const char* eqrText;
+        const char* polrText;
+    };
+    const Page pages[2] = {
+        {"ISO", "[Km]", "Txt_EQR_ISO", "Txt_PolR_ISO", "Frame5", "Txt_dist_ISO", "6378.16", "6356.77"},
+        {"English", "[Mi]", "Txt_EQR_Eng", "Txt_PolR_Eng", "Frame6", "Txt_dist_Eng", "", ""},
+    };
+    QLineEdit* made[2][3] = {};
+    for (int i = 0; i < 2; ++i) {
+        const Page& pg = pages[i];
+        auto* page = new QWidget;
+        label(page, "Equatorial Earth Radius:", Twips::rect(120, 120, 2100, 255));
+        made[i][0] = textBox(page, pg.eqr, pg.eqrText, Twips::rect(2280, 90, 1140, 315));
+        label(page, pg.unit, Twips::rect(3510, 120, 600, 255));
+        label(page, "Polar Earth Radius:", Twips::rect(120, 480, 2100, 255));
+        made[i][1] = textBox(page, pg.polr, pg.polrText, Twips::rect(2280, 450, 1140, 315));
+        label(page, pg.unit, Twips::rect(3510, 480, 600, 255));
+        auto* out = new QGroupBox("Output:", page);
+        out->setObjectName(pg.output);
+        out->setGeometry(Twips::rect(60, 810, 4140, 690));
+        label(out, "Distance:", Twips::rect(120, 300, 1500, 255));
+        made[i][2] = textBox(out, pg.dist, "0.00", Twips::rect(2220, 270, 1140, 315));
+        label(out, pg.unit, Twips::rect(3450, 300, 600, 255));
+        tabs->addTab(page, pg.tab);
+    }
+    Txt_EQR_ISO = made[0][0];
+    Txt_PolR_ISO = made[0][1];
+    Txt_dist_ISO = made[0][2];
+    Txt_EQR_Eng = made[1][0];
+    Txt_PolR_Eng = made[1][1];
+    Txt_dist_Eng = made[1][2];
+}
+
+void FGeo::buildPoint(QWidget* body, Point p)
+{
+    auto* frame = new QGroupBox(p == StartPoint ? "Start Point:" : "End Point:", body);
+    frame->setObjectName(p == StartPoint ? "Frame1" : "Frame2");
+    frame->setGeometry(Twips::rect(60, p == StartPoint ? 60 : 1410, 4590, 1290));
+    const char* heads[4] = {"Deg", "Min", "Sec", "Hemisphere"};
+    for (int col = 0; col < 4; ++col) label(frame, heads[col], Twips::rect(kColLeft[col], 210, kColWidth[col], 225));
+    label(frame, "Longitud:", Twips::rect(75, kRowTop[Lon] + 30, 870, 255));
+    label(frame, "Latitude:", Twips::rect(75, kRowTop[Lat] + 30, 870, 255));
+
+    for (Coord c : {Lat, Lon}) {
+        for (Field k : {Deg, Min, Sec}) {
+            const QString name = QString("txt_%1_%2_%3").arg(kCoordName[c], kFieldName[k], kPointSuffix[p]);
+            QLineEdit* box = textBox(frame, name, "0", Twips::rect(kColLeft[k], kRowTop[c], kColWidth[k], 315));
+            box_[p][c][k] = box;
+            KeyHook::onKeyPress(box, [this, p, c, k](int& key) { txt_KeyPress(p, c, k, key); });
+            connect(box, &QLineEdit::textChanged, this, [this, p, c, k] { txt_Change(p, c, k); });
+        }
+        auto* list = new QComboBox(frame);
+        list->setObjectName(kListName[p][c]);
+        list->setGeometry(Twips::rect(kColLeft[3], kRowTop[c], kColWidth[3], 315));
+        // A list with a text field: typing there picks nothing.
+        list->setEditable(true);
+        list->setInsertPolicy(QComboBox::NoInsert);
+        list->addItems(c == Lat ? QStringList{"North", "South"} : QStringList{"East", "West"});
+        list->setCurrentIndex(-1);
+        list->setEditText(c == Lat ? "N/S" : "E/W");
+        list_[p][c] = list;
+        connect(list, &QComboBox::currentIndexChanged, this, [this, p, c](int index) {
+            if (index >= 0) hemisphere_Click(p, c);
+        });
+    }
+
+    auto* reset = new QPushButton("Reset", frame);
+    reset->setObjectName(p == StartPoint ? "Bt_Resetsp" : "Bt_Resetep");
+    reset->setGeometry(Twips::rect(3780, kRowTop[Lon], 720, 315));
+    connect(reset, &QPushButton::clicked, this, [this, p] { p == StartPoint ? Bt_Resetsp_Click() : Bt_Resetep_Click(); });
+}
+
+void FGeo::Form_Load()
+{
+    geo_ = std::make_unique<Geo23NP>();
+    for (auto& point : accepted_)
+        for (auto& coord : point)
+            for (double& v : coord) v = 0;
+    for (auto& point : entered_)
+        for (auto& coord : point)
+            for (double& v : coord) v = 0;
+    distance_ = 0;
+
+    selectSecondItem(StartPoint, Lon);
+    selectSecondItem(StartPoint, Lat);
+    selectSecondItem(EndPoint, Lat);
+    selectSecondItem(EndPoint, Lon);
+
+    EQR_ISO = 6378.16;
+    PolR_ISO = 6356.77;
+    EQR_Eng = EQR_ISO / LengthObj.m2km() * LengthObj.m2mi();
+    PolR_Eng = PolR_ISO / LengthObj.m2km() * LengthObj.m2mi();
+    Txt_EQR_ISO->setText(Utilities::format_result(EQR_ISO));
+    Txt_PolR_ISO->setText(Utilities::format_result(PolR_ISO));
+    Txt_EQR_Eng->setText(Utilities::format_result(EQR_Eng));
+    Txt_PolR_Eng->setText(Utilities::format_result(PolR_Eng));
+
+    for (Point p : {StartPoint, EndPoint})
+        for (Coord c : {Lat, Lon}) hemisphere_[p][c] = list_[p][c]->itemText(list_[p][c]->currentIndex());
+
+    // The load checks seconds as minutes; on the design texts "0" nothing changes.
+    for (Point p : {StartPoint, EndPoint})
+        for (Coord c : {Lat, Lon}) {
+            double& deg = accepted_[p][c][Deg];
+            deg = Funct_txt_check::check_range(box_[p][c][Deg], deg, 0, kDegreeMax[c]);
+            for (Field k : {Min, Sec}) accepted_[p][c][k] = Funct_txt_check::check_0_59(box_[p][c][k], accepted_[p][c][k]);
+        }
+
+    place(StartPoint, Lat);
+    place(StartPoint, Lon);
+    place(EndPoint, Lat);
+    place(EndPoint, Lon);
+}
+
+void FGeo::txt_KeyPress(Point p, Coord c, Field k, int& keyAscii)
+{
+    rt::trap([&] {
+        if (k == Sec) Funct_txt_check::key_numeric(keyAscii, box_[p][c][k]);
+        else Funct_txt_check::key_digits(keyAscii);
+    });
+}
+
+void FGeo::txt_Change(Point p, Coord c, Field k)
+{
+    rt::trap([&] {
+        QLineEdit* box = box_[p][c][k];
+        accepted_[p][c][k] = rangeCheck(p, c, k);
+        // This one box reads its whole text as one number; a text that is not
+        // one is an error that leaves the point where it was.
+        const bool strict = p == EndPoint && c == Lat && k == Sec;
+        entered_[p][c][k] = strict ? rt::cdbl(box->text()) : rt::val(box->text());
+        place(p, c);
+        Fcalculate_dist();
+    });
+}
+
+double FGeo::rangeCheck(Point p, Coord c, Field k)
+{
+    QLineEdit* box = box_[p][c][k];
+    double& accepted = accepted_[p][c][k];
+    switch (k) {
+    case Deg: return Funct_txt_check::check_range(box, accepted, 0, kDegreeMax[c]);
+    case Min: return Funct_txt_check::check_0_59(box, accepted);
+    case Sec: return Funct_txt_check::check_0_5999(box, accepted);
+    }
+    return accepted;
+}
+
+void FGeo::place(Point p, Coord c)
+{
+    const double* e = entered_[p][c];
+    const QString& h = hemisphere_[p][c];
+    if (p == StartPoint) {
+        if (c == Lat) geo_->setzen_Gpt1LatGMSNS(e[Deg], e[Min], e[Sec], h);
+        else geo_->setzen_Gpt1LonGMSEW(e[Deg], e[Min], e[Sec], h);
+    } else {
+        if (c == Lat) geo_->setzen_Gpt2LatGMSNS(e[Deg], e[Min], e[Sec], h);
+        else geo_->setzen_Gpt2LonGMSEW(e[Deg], e[Min], e[Sec], h);
+    }
+}
+
+void FGeo::hemisphere_Click(Point p, Coord c)
+{
+    QComboBox* list = list_[p][c];
+    hemisphere_[p][c] = list->itemText(list->currentIndex());
+    place(p, c);
+    Fcalculate_dist();
+}
+
+void FGeo::selectSecondItem(Point p, Coord c)
+{
+    QComboBox* list = list_[p][c];
+    // Selecting by code always counts as a pick, even of the item already selected.
+    if (list->currentIndex() == 1) hemisphere_Click(p, c);
+    else list->setCurrentIndex(1);
+}
+
+void FGeo::reset(Point p)
+{
+    for (Coord c : {Lat, Lon})
+        for (Field k : {Deg, Min, Sec}) accepted_[p][c][k] = entered_[p][c][k] = 0;
+    for (Coord c : {Lat, Lon}) {
+        for (Field k : {Deg, Min, Sec}) box_[p][c][k]->setText(QString());
+        selectSecondItem(p, c);
+    }
+}
+
+void FGeo::Fcalculate_dist()
+{
+    distance_ = geo_->FDist_Curv_Prom_ISO();
+    Txt_dist_ISO->setText(Utilities::format_result(distance_));
+    Txt_dist_Eng->setText(Utilities::format_result(distance_ / LengthObj.m2km() * LengthObj.m2mi()));
+}

@@ -1,0 +1,77 @@
+#include "tools/ui/Fdatetime.h"
+
+#include "shell/ui/Twips.h"
+
+#include <QCalendarWidget>
+#include <algorithm>
+
+namespace {
+
+QCalendarWidget* calendar(QWidget* parent, const char* name, QRect r)
+{
+    auto* c = new QCalendarWidget(parent);
+    c->setObjectName(name);
+    c->setGeometry(r);
+    c->setDateRange(Fdatetime::firstDate(), Fdatetime::lastDate());
+    c->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
+    // Full short day names do not fit a calendar this narrow.
+    c->setHorizontalHeaderFormat(QCalendarWidget::SingleLetterDayNames);
+    return c;
+}
+
+} // namespace
+
+Fdatetime::Fdatetime() : ToolWindow("Fdatetime")
+{
+    setWindowTitle("Calendar");
+    setClientSize(8280, 2490);
+}
+
+void Fdatetime::setupUi(QWidget* body)
+{
+    Calendar2 = calendar(body, "Calendar2", Twips::rect(60, 45, 2700, 2370));
+    Calendar1 = calendar(body, "Calendar1", Twips::rect(2790, 45, 2730, 2370));
+    Calendar3 = calendar(body, "Calendar3", Twips::rect(5550, 60, 2700, 2370));
+    connect(Calendar1, &QCalendarWidget::selectionChanged, this, [this] { Calendar1_SelChange(); });
+    connect(Calendar1, &QCalendarWidget::currentPageChanged, this, [this](int y, int m) { followPage(y, m); });
+}
+
+void Fdatetime::Form_Load() { sincro123(QDate::currentDate()); }
+
+void Fdatetime::Calendar1_SelChange() { sincro123(Calendar1->selectedDate()); }
+
+// A month calendar keeps its selected date in the month it shows: paging the
+// middle calendar moves the selection to the same day of the new month, which
+// the side calendars then follow.
+void Fdatetime::followPage(int year, int month)
+{
+    const QDate sel = Calendar1->selectedDate();
+    if (sel.year() == year && sel.month() == month) return;
+    const QDate first(year, month, 1);
+    Calendar1->setSelectedDate(QDate(year, month, std::min(sel.day(), first.daysInMonth())));
+}
+
+void Fdatetime::sincro123(QDate d)
+{
+    const int Y = d.year(), M = d.month(), D = d.day();
+    Calendar1->setSelectedDate(d);
+    Calendar1->setCurrentPage(Y, M);
+    const int m = Calendar1->monthShown();
+    if (m == 1) showSideMonth(Calendar2, Y - 1, 12, D);
+    else showSideMonth(Calendar2, Y, m - 1, D);
+    if (m == 12) showSideMonth(Calendar3, Y + 1, 1, D);
+    else showSideMonth(Calendar3, Y, m + 1, D);
+}
+
+// The chosen day may not exist in the side month (the 31st beside February)
+// and the side month may lie outside the calendars' range (next to January
+// 1753 or December 9999): the day falls back to the month's last day, and a
+// month out of range leaves the calendar at the range's edge.
+void Fdatetime::showSideMonth(QCalendarWidget* cal, int year, int month, int day)
+{
+    const QDate first(year, month, 1);
+    const QDate wanted(year, month, std::min(day, first.daysInMonth()));
+    const QDate shown = std::clamp(wanted, firstDate(), lastDate());
+    cal->setSelectedDate(shown);
+    cal->setCurrentPage(shown.year(), shown.month());
+}

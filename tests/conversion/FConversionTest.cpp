@@ -1,0 +1,315 @@
+// The conversion window driven as a user drives it: the menu, the lists, the
+// tabs and typed keys; boxes compared by their exact texts.
+#include "conversion/ui/FConversion.h"
+#include "runtime/Error.h"
+#include "shell/ui/Forms.h"
+#include "shell/ui/MDIForm1.h"
+
+#include "TestSupport.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTest>
+#include <QToolButton>
+
+namespace {
+
+enum Tab { Length = 0, Area, Volume, Mass, Force, Press, Work, Power, Time, Freq, Temp, Density, Angle, Torque,
+           Velocity, Accel, Nbrs, Prefix };
+
+const char* const fromLists[18] = {"lst_From_len", "lst_from_area", "lst_from_vol", "lst_from_mass",
+                                   "lst_from_force", "lst_from_press", "lst_from_work", "lst_from_power",
+                                   "lst_from_time", "lst_from_freq", "lst_from_temp", "lst_from_dens",
+                                   "lst_from_angle", "lst_from_torque", "lst_from_Vel", "lst_from_accel",
+                                   "lst_from_numb", "lst_from_Prefix"};
+const char* const toLists[18] = {"lst_to_len", "lst_to_area", "lst_to_vol", "lst_to_mass", "lst_to_force",
+                                 "lst_to_press", "lst_to_work", "lst_to_power", "lst_to_time", "lst_to_freq",
+                                 "lst_to_temp", "lst_to_dens", "lst_to_angle", "lst_to_torque", "lst_to_Vel",
+                                 "lst_to_accel", "lst_to_numb", "lst_to_prefix"};
+const int counts[18] = {8, 10, 12, 3, 6, 8, 6, 4, 5, 4, 4, 4, 2, 4, 8, 4, 15, 17};
+
+class Conversion : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        MDIForm1::instance().findChild<QAction*>("M1_conv")->trigger();
+        w = Forms::existing<FConversion>();
+        ASSERT_NE(w, nullptr);
+        tabs = child<QTabWidget>(w, "Conversions");
+        A = child<QLineEdit>(w, "Txt_A");
+        B = child<QLineEdit>(w, "Txt_B");
+    }
+    void TearDown() override { w->unload(); }
+
+    QListWidget* from(int tab) { return child<QListWidget>(w, fromLists[tab]); }
+    QListWidget* to(int tab) { return child<QListWidget>(w, toLists[tab]); }
+    void pick(int tab, int fromRow, int toRow)
+    {
+        from(tab)->setCurrentRow(fromRow);
+        to(tab)->setCurrentRow(toRow);
+    }
+    // Keys typed into the input box, one by one, after emptying it.
+    QString typed(const QString& keys)
+    {
+        A->clear();
+        QTest::keyClicks(A, keys);
+        return A->text();
+    }
+
+    FConversion* w = nullptr;
+    QTabWidget* tabs = nullptr;
+    QLineEdit* A = nullptr;
+    QLineEdit* B = nullptr;
+};
+
+} // namespace
+
+TEST_F(Conversion, OpensOnLengthWithTheInputCopied)
+{
+    EXPECT_EQ(w->windowTitle(), "Conversion");
+    EXPECT_EQ(tabs->currentIndex(), Length);
+    EXPECT_EQ(w->tabIndex(), Length);
+    EXPECT_EQ(A->text(), "1.0");
+    EXPECT_EQ(B->text(), "1");
+    EXPECT_EQ(from(Length)->currentItem()->text(), "mm");
+    EXPECT_EQ(to(Length)->currentItem()->text(), "mm");
+    EXPECT_TRUE(B->isReadOnly());
+    const char* captions[18] = {"Length", "Area",   "Volume", "Mass",    "Force",  "Press.",
+                                "Work",   "Power",  "Time",   "Freq.",   "Temp.",  "Density",
+                                "Angle",  "Torque", "Velocity", "Accel.", "Nbrs",   "Prefix"};
+    ASSERT_EQ(tabs->count(), 18);
+    for (int t = 0; t < 18; ++t) EXPECT_EQ(tabs->tabText(t), captions[t]);
+}
+
+TEST_F(Conversion, EveryListPairIsFilledAlikeWithItsFirstEntrySelected)
+{
+    for (int t = 0; t < 18; ++t) {
+        ASSERT_EQ(from(t)->count(), counts[t]) << fromLists[t];
+        ASSERT_EQ(to(t)->count(), counts[t]) << toLists[t];
+        EXPECT_EQ(from(t)->currentRow(), 0) << fromLists[t];
+        EXPECT_EQ(to(t)->currentRow(), 0) << toLists[t];
+        for (int i = 0; i < counts[t]; ++i) EXPECT_EQ(from(t)->item(i)->text(), to(t)->item(i)->text());
+    }
+    // Entries are the program's own texts, quirks included.
+    EXPECT_EQ(from(Press)->item(1)->text(), "mm-Hg or (torr)");
+    EXPECT_EQ(from(Work)->item(2)->text(), "Watt_hour");
+    EXPECT_EQ(from(Power)->item(0)->text(), "Watt or (N*m/sec)");
+    EXPECT_EQ(from(Volume)->item(11)->text(), "Gal(US)");
+    EXPECT_EQ(from(Nbrs)->item(9)->text(), "base 9=>0,8");
+    EXPECT_EQ(from(Nbrs)->item(1)->text(), "bin-base 2=>0,1");
+    EXPECT_EQ(from(Prefix)->item(16)->text(), "atto 1/10^16");
+    EXPECT_EQ(from(Accel)->item(2)->text(), "fps^2");
+}
+
+TEST_F(Conversion, PickingUnitsConvertsAtOnce)
+{
+    from(Length)->setCurrentRow(5); // ft
+    EXPECT_EQ(B->text(), "304.80") << "ft to mm: 10 * (30.48 * 1)";
+    to(Length)->setCurrentRow(2); // m
+    EXPECT_EQ(B->text(), "0.3048");
+    // A real click on the to-list
+    w->showForm();
+    QListWidget* list = to(Length);
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(4)).center());
+    EXPECT_EQ(list->currentRow(), 4);
+    EXPECT_EQ(B->text(), "12.0000");
+}
+
+TEST_F(Conversion, TypingRecalculatesOnEveryKey)
+{
+    pick(Length, 3, 0); // km to mm
+    EXPECT_EQ(typed("1"), "1");
+    EXPECT_EQ(B->text(), "1.0000E+06");
+    EXPECT_EQ(typed("2.5"), "2.5");
+    EXPECT_EQ(B->text(), "2.5000E+06");
+    pick(Length, 2, 2);
+    EXPECT_EQ(typed("2.50"), "2.50");
+    EXPECT_EQ(B->text(), "2.5") << "equal positions copy the parsed input";
+    // An arrow key's release converts again, without a character.
+    B->setText("stale");
+    QTest::keyClick(A, Qt::Key_Left);
+    EXPECT_EQ(B->text(), "2.5");
+}
+
+TEST_F(Conversion, TheNumericFilterAllowsEachSignOnce)
+{
+    pick(Length, 0, 1);
+    EXPECT_EQ(typed("1.5E-3"), "1.5E-3");
+    EXPECT_EQ(B->text(), "1.5000E-04");
+    EXPECT_EQ(typed("-1.5E-3"), "-1.5E3") << "the second minus is refused";
+    EXPECT_EQ(typed("1..2EE3++4"), "1.2E3+4");
+    EXPECT_EQ(typed("3-+"), "3-+") << "signs are not checked for position";
+    EXPECT_EQ(typed("1e5xX,"), "15") << "lower-case e and other characters are refused";
+    // Backspace is refused too; Delete still edits.
+    EXPECT_EQ(typed("123"), "123");
+    QTest::keyClick(A, Qt::Key_Backspace);
+    EXPECT_EQ(A->text(), "123");
+    A->setCursorPosition(0);
+    QTest::keyClick(A, Qt::Key_Delete);
+    EXPECT_EQ(A->text(), "23");
+    EXPECT_EQ(B->text(), "2.3000") << "Delete's change converts";
+}
+
+TEST_F(Conversion, TheNumberBaseTabFiltersByTheFromBase)
+{
+    tabs->setCurrentIndex(Nbrs);
+    from(Nbrs)->setCurrentRow(1); // bin
+    EXPECT_EQ(typed("1201-1"), "1011");
+    to(Nbrs)->setCurrentRow(0);
+    EXPECT_EQ(B->text(), "11");
+    from(Nbrs)->setCurrentRow(3); // hex
+    EXPECT_EQ(typed("FFEEa"), "FFEE") << "E is a digit here and may repeat; lower case is refused";
+    EXPECT_EQ(B->text(), "65518");
+    EXPECT_EQ(typed("1.8.C"), "1.8C") << "one point only";
+    from(Nbrs)->setCurrentRow(11); // base 12
+    EXPECT_EQ(typed("BC+E"), "B");
+    from(Nbrs)->setCurrentRow(0);
+    EXPECT_EQ(typed("9A-E"), "9");
+    from(Nbrs)->setCurrentRow(-1); // no selection: decimal digits
+    EXPECT_EQ(typed("19A"), "19");
+}
+
+TEST_F(Conversion, TabChangesResetOrKeepTheBoxes)
+{
+    pick(Length, 5, 4);
+    typed("2");
+    EXPECT_EQ(B->text(), "24.0000");
+    tabs->setCurrentIndex(Nbrs);
+    EXPECT_EQ(w->tabIndex(), Nbrs);
+    EXPECT_EQ(A->text(), "0");
+    EXPECT_EQ(B->text(), "0");
+    typed("1F");
+    EXPECT_EQ(A->text(), "1") << "decimal digits on the first number-base entry";
+    from(Nbrs)->setCurrentRow(3);
+    typed("1F");
+    tabs->setCurrentIndex(Length);
+    EXPECT_EQ(A->text(), "1F") << "kept when leaving the number-base tab";
+    EXPECT_EQ(B->text(), "12.0000") << "ft to in of the leading number 1";
+    tabs->setCurrentIndex(Prefix);
+    EXPECT_EQ(A->text(), "1");
+    EXPECT_EQ(B->text(), "1.0E0") << "exa to exa in the prefix format";
+    pick(Prefix, 8, 5);
+    EXPECT_EQ(B->text(), "1.0E-3");
+    // Each tab keeps its own selections.
+    pick(Area, 2, 8);
+    tabs->setCurrentIndex(Time);
+    tabs->setCurrentIndex(Area);
+    EXPECT_EQ(from(Area)->currentRow(), 2);
+    EXPECT_EQ(to(Area)->currentRow(), 8);
+    EXPECT_EQ(B->text(), "2.4700E-04");
+}
+
+TEST_F(Conversion, TheTabCaptionsSwitchTabs)
+{
+    w->showForm();
+    auto* caption = child<QToolButton>(w, "Conversions_tab10");
+    QTest::mouseClick(caption, Qt::LeftButton);
+    EXPECT_EQ(tabs->currentIndex(), Temp);
+    EXPECT_TRUE(caption->isChecked());
+    pick(Temp, 0, 2);
+    typed("100");
+    EXPECT_EQ(B->text(), "212.0000");
+    tabs->setCurrentIndex(Mass);
+    EXPECT_TRUE(child<QToolButton>(w, "Conversions_tab3")->isChecked());
+    EXPECT_FALSE(caption->isChecked());
+}
+
+TEST_F(Conversion, ANoSelectionPositionLeavesTheOutput)
+{
+    pick(Volume, 9, 10);
+    tabs->setCurrentIndex(Volume);
+    typed("2");
+    EXPECT_EQ(B->text(), "0.2500");
+    to(Volume)->setCurrentRow(-1);
+    typed("4");
+    EXPECT_EQ(B->text(), "0.2500");
+    from(Volume)->setCurrentRow(-1);
+    to(Volume)->setCurrentRow(10);
+    EXPECT_EQ(B->text(), "0.2500");
+}
+
+TEST_F(Conversion, ResultsBeyondTheDoubleRangeReportAndKeepTheOutput)
+{
+    rt::MessageRecorder rec;
+    pick(Length, 2, 1); // m to cm
+    typed("1E3");
+    EXPECT_EQ(B->text(), "100000.0000");
+    A->setText("1E308");
+    EXPECT_EQ(B->text(), "100000.0000");
+    ASSERT_FALSE(rec.messages.isEmpty());
+    for (const QString& m : rec.messages) EXPECT_EQ(m, "Overflow");
+
+    rec.messages.clear();
+    tabs->setCurrentIndex(Temp);
+    EXPECT_EQ(B->text(), "1E+308") << "deg_C to deg_C copies the input";
+    to(Temp)->setCurrentRow(2);
+    EXPECT_EQ(B->text(), "1E+308") << "deg_C to deg_F overflows and writes nothing";
+    EXPECT_EQ(rec.messages, QStringList{"Overflow"});
+}
+
+TEST_F(Conversion, PastedTextIsAcceptedAndConverted)
+{
+    pick(Mass, 1, 0);
+    tabs->setCurrentIndex(Mass);
+    QApplication::clipboard()->setText("-1.5e2kg");
+    A->selectAll();
+    A->paste();
+    EXPECT_EQ(A->text(), "-1.5e2kg");
+    EXPECT_EQ(B->text(), "-150000.0000");
+    tabs->setCurrentIndex(Nbrs);
+    pick(Nbrs, 0, 1);
+    QApplication::clipboard()->setText("-5");
+    A->selectAll();
+    A->paste();
+    EXPECT_EQ(B->text(), "-101");
+}
+
+TEST_F(Conversion, TheButtonsAndTheOutputBoxChangeNothing)
+{
+    w->showForm();
+    pick(Force, 2, 3);
+    tabs->setCurrentIndex(Force);
+    const QString a = A->text(), b = B->text();
+    QTest::mouseClick(child<QPushButton>(w, "Cmd_Dir_Conv"), Qt::LeftButton);
+    QTest::mouseClick(child<QPushButton>(w, "Command1"), Qt::LeftButton);
+    QTest::keyClicks(B, "99");
+    QTest::keyClick(B, Qt::Key_Backspace);
+    EXPECT_EQ(A->text(), a);
+    EXPECT_EQ(B->text(), b);
+    EXPECT_EQ(child<QPushButton>(w, "Cmd_Dir_Conv")->text(), "==>");
+    EXPECT_EQ(child<QPushButton>(w, "Command1")->text(), "Swap A/B");
+}
+
+TEST_F(Conversion, ClosingAndReopeningStartsAfresh)
+{
+    tabs->setCurrentIndex(Prefix);
+    pick(Prefix, 3, 4);
+    w->close();
+    EXPECT_FALSE(w->isLoaded());
+    MDIForm1::instance().findChild<QAction*>("M1_conv")->trigger();
+    EXPECT_EQ(Forms::existing<FConversion>(), w) << "one instance for the program's life";
+    tabs = child<QTabWidget>(w, "Conversions");
+    A = child<QLineEdit>(w, "Txt_A");
+    B = child<QLineEdit>(w, "Txt_B");
+    EXPECT_EQ(tabs->currentIndex(), Length);
+    EXPECT_EQ(A->text(), "1.0");
+    EXPECT_EQ(B->text(), "1");
+    EXPECT_EQ(from(Prefix)->currentRow(), 0);
+}
+
+// Run by hand (--gtest_also_run_disabled_tests) to look at the window.
+TEST_F(Conversion, DISABLED_SaveScreenshot)
+{
+    w->showForm();
+    pick(Press, 1, 7);
+    tabs->setCurrentIndex(Press);
+    typed("760");
+    w->grab().save(qEnvironmentVariable("QM_SCREENSHOT", "/tmp/fconversion.png"));
+    tabs->setCurrentIndex(Nbrs);
+    w->grab().save(qEnvironmentVariable("QM_SCREENSHOT", "/tmp/fconversion.png").replace(".png", "-nbrs.png"));
+}

@@ -1,0 +1,204 @@
+#include "runtime/Error.h"
+#include "shell/ui/FPropaganda.h"
+#include "shell/ui/Forms.h"
+#include "shell/ui/MDIForm1.h"
+#include "shell/ui/Wforms.h"
+#include "shell/ui/frmAbout.h"
+
+#include "TestSupport.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+
+namespace {
+
+// A window whose unload can be refused, standing for any tool window.
+class Stubborn : public ToolWindow {
+public:
+    Stubborn() : ToolWindow("Stubborn") {}
+    bool refuse = false;
+
+protected:
+    void setupUi(QWidget* body) override { new QLineEdit("design", body); }
+    void Form_Unload(bool& cancel) override { cancel = refuse; }
+};
+
+class Frame : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        frame = &MDIForm1::instance();
+        frame->show();
+    }
+    void TearDown() override
+    {
+        for (ToolWindow* w : QList<ToolWindow*>(Forms::loaded()))
+            if (w->objectName() != "FPropaganda") w->unload();
+    }
+    QAction* item(const char* name) { return frame->findChild<QAction*>(name); }
+    MDIForm1* frame = nullptr;
+};
+
+TEST_F(Frame, StartsAtItsPlaceWithTheInformationWindow)
+{
+    Wforms::place_main_form(*frame);
+    Wforms::show_info_form();
+    EXPECT_EQ(frame->windowTitle(), "Brindlewick-Quillmere");
+    EXPECT_EQ(frame->Left(), 1000);
+    EXPECT_EQ(frame->Top(), 1000);
+    EXPECT_EQ(frame->Width(), 4960);
+    EXPECT_EQ(frame->Height(), 9500);
+    auto& info = Forms::instance<FPropaganda>();
+    EXPECT_TRUE(info.isLoaded());
+    EXPECT_TRUE(info.isMdiChild());
+    EXPECT_EQ(info.Left(), 0);
+    EXPECT_EQ(info.Top(), 0);
+    EXPECT_EQ(info.Width(), 4740);
+    EXPECT_EQ(info.Height(), 8690);
+}
+
+TEST_F(Frame, MenuBarShowsOnlyTheVisibleMenus)
+{
+    QStringList shown;
+    for (QAction* a : frame->menuBar()->actions())
+        if (a->isVisible()) shown << a->text();
+    EXPECT_EQ(shown, (QStringList{"General", "Mech", "Aero", "Finance", "Geo", "About"}));
+    for (const char* hidden : {"MDozaduze", "MenuTest"}) {
+        auto* m = frame->findChild<QMenu*>(hidden);
+        ASSERT_NE(m, nullptr) << hidden;
+        EXPECT_FALSE(m->menuAction()->isVisible());
+        EXPECT_FALSE(m->menuAction()->isEnabled());
+    }
+    EXPECT_EQ(item("MenuTestTest")->text(), "Test Rivets, Cleco's and Buckling bars");
+    EXPECT_EQ(item("M1_1D_IsFl")->text(), "1D Isentropic FLow");
+    EXPECT_EQ(item("SunPlanets")->text().replace("&&", "&"), "Sun & planets");
+    EXPECT_FALSE(item("MRay1_BonanzaA36")->isEnabled());
+}
+
+TEST_F(Frame, AMenuItemLoadsItsWindowOnceAndAgainAfterAClose)
+{
+    item("Brindlewick")->trigger();
+    auto* about = Forms::existing<frmAbout>();
+    ASSERT_NE(about, nullptr);
+    const int loads = about->loadCount();
+    item("Brindlewick")->trigger();
+    EXPECT_EQ(Forms::existing<frmAbout>(), about);
+    EXPECT_EQ(about->loadCount(), loads);
+    EXPECT_EQ(frame->findChildren<frmAbout*>().size() + QApplication::topLevelWidgets().count(about), 1);
+    about->close();
+    EXPECT_FALSE(about->isLoaded());
+    item("Brindlewick")->trigger();
+    EXPECT_EQ(about->loadCount(), loads + 1);
+    EXPECT_EQ(child<QLabel>(about, "lblTitle")->text(), "Quillmere");
+}
+
+TEST_F(Frame, ClosingUnloadsTheOtherWindowsUnlessOneRefuses)
+{
+    auto& stubborn = Forms::instance<Stubborn>();
+    stubborn.showForm();
+    item("Brindlewick")->trigger();
+    stubborn.refuse = true;
+    EXPECT_FALSE(frame->close());
+    EXPECT_FALSE(Forms::existing<frmAbout>()->isLoaded());
+    EXPECT_TRUE(stubborn.isLoaded());
+    EXPECT_TRUE(MDIForm1::isOpen());
+
+    stubborn.refuse = false;
+    EXPECT_TRUE(frame->close());
+    EXPECT_FALSE(stubborn.isLoaded());
+    EXPECT_FALSE(Forms::instance<FPropaganda>().isLoaded());
+    EXPECT_EQ(Forms::loadedCount(), 0);
+    frame->show(); // the next test starts with the frame open again
+    EXPECT_TRUE(Forms::instance<FPropaganda>().isLoaded());
+}
+
+TEST_F(Frame, ReloadBuildsTheControlsAfresh)
+{
+    auto& w = Forms::instance<Stubborn>();
+    w.showForm();
+    auto* box = w.findChild<QLineEdit*>();
+    box->setText("typed");
+    w.close();
+    w.showForm();
+    EXPECT_EQ(w.findChild<QLineEdit*>()->text(), "design");
+}
+
+TEST_F(Frame, PlacementHelpersApplyGivenSizesAndDefaults)
+{
+    Wforms::place_main_form(*frame, 7900, 6380);
+    EXPECT_EQ(frame->Height(), 7900);
+    EXPECT_EQ(frame->Width(), 6380);
+    Wforms::place_main_form(*frame, 7000);
+    EXPECT_EQ(frame->Height(), 7000);
+    EXPECT_EQ(frame->Width(), 4960);
+    Wforms::place_main_form(*frame, 0, 0);
+    EXPECT_EQ(frame->Height(), 0);
+    Wforms::show_info_form(std::nullopt, 6250);
+    auto& info = Forms::instance<FPropaganda>();
+    EXPECT_EQ(info.Width(), 6250);
+    EXPECT_EQ(info.Height(), 8690);
+    auto& w = Forms::instance<Stubborn>();
+    Wforms::place_child_form(w);
+    EXPECT_TRUE(w.isLoaded()); // placing an unloaded window loads it
+    EXPECT_EQ(w.Top(), 450);
+    EXPECT_EQ(w.Left(), 0);
+    EXPECT_EQ(w.Height(), 5755);
+    EXPECT_EQ(w.Width(), 4745);
+    Wforms::place_main_form(*frame);
+    Wforms::show_info_form();
+}
+
+TEST_F(Frame, InformationWindowFoldsAndHoldsItsText)
+{
+    auto& info = Forms::instance<FPropaganda>();
+    Wforms::show_info_form();
+    ASSERT_EQ(info.Height(), 8690);
+    // The fold state lives as long as the instance (a reload toggles it too),
+    // so the first click folds or unfolds; each click after it alternates.
+    QTest::mouseClick(child<QLabel>(&info, "Label1"), Qt::LeftButton);
+    const float first = info.Height();
+    EXPECT_TRUE(first == 500 || first == FPropaganda::designHeight) << first;
+    const float other = first == 500 ? FPropaganda::designHeight : 500;
+    child<QPushButton>(&info, "Command1")->click();
+    EXPECT_EQ(info.Height(), other);
+    info.Form_Click();
+    EXPECT_EQ(info.Height(), first);
+    info.Label1_Click();
+    Wforms::show_info_form();
+
+    const QString text = child<QPlainTextEdit>(&info, "Text1")->toPlainText();
+    const QStringList lines = text.split('\n');
+    ASSERT_EQ(lines.size(), 43); // 42 lines, each ended by a line break
+    EXPECT_EQ(lines.last(), "");
+    EXPECT_EQ(info.lines().size(), 42);
+    EXPECT_EQ(info.lines()[17], "---Std. Athmospere");
+    EXPECT_EQ(info.lines()[18], "---1Disnetropic Flow Propeties");
+    EXPECT_TRUE(info.lines()[0].startsWith("Contact us: "));
+}
+
+// A handler without a trap: its error surfaces at event dispatch.
+class Thrower : public QObject {
+protected:
+    bool event(QEvent* e) override
+    {
+        if (e->type() == QEvent::User) rt::raise(rt::Err::DivisionByZero);
+        return QObject::event(e);
+    }
+};
+
+TEST(EventDispatch, AnEscapedErrorIsReportedAndTheProgramGoesOn)
+{
+    rt::MessageRecorder rec;
+    Thrower t;
+    QEvent e(QEvent::User);
+    QApplication::sendEvent(&t, &e);
+    EXPECT_EQ(rec.messages, QStringList{"Division by zero"});
+}
+
+} // namespace

@@ -1,0 +1,134 @@
+#include "runtime/Error.h"
+#include "shell/ui/Forms.h"
+#include "shell/ui/MDIForm1.h"
+#include "tools/ui/Fdatetime.h"
+
+#include "TestSupport.h"
+
+#include <QAbstractItemModel>
+#include <QAction>
+#include <QCalendarWidget>
+#include <QTableView>
+#include <QTest>
+#include <QToolButton>
+
+namespace {
+
+class CalendarWindow : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        MDIForm1::instance().findChild<QAction*>("Mcalender")->trigger();
+        win = Forms::existing<Fdatetime>();
+        ASSERT_NE(win, nullptr);
+        grabCalendars();
+    }
+    void TearDown() override { win->unload(); }
+
+    void grabCalendars()
+    {
+        left = child<QCalendarWidget>(win, "Calendar2");
+        middle = child<QCalendarWidget>(win, "Calendar1");
+        right = child<QCalendarWidget>(win, "Calendar3");
+    }
+    static QString shown(const QCalendarWidget* c)
+    {
+        return QString("%1-%2 sel %3").arg(c->yearShown()).arg(c->monthShown()).arg(c->selectedDate().toString(Qt::ISODate));
+    }
+    // Clicks the cell of `day` in the month the calendar shows; days 15 to 21
+    // never appear twice on a page.
+    static void clickDay(QCalendarWidget* c, int day)
+    {
+        auto* view = c->findChild<QTableView*>("qt_calendar_calendarview");
+        ASSERT_NE(view, nullptr);
+        QAbstractItemModel* m = view->model();
+        for (int r = 0; r < m->rowCount(); ++r)
+            for (int col = 0; col < m->columnCount(); ++col) {
+                const QModelIndex i = m->index(r, col);
+                if (r > 0 && m->data(i).toString() == QString::number(day)) {
+                    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(i).center());
+                    return;
+                }
+            }
+        FAIL() << "no cell for day " << day;
+    }
+
+    Fdatetime* win = nullptr;
+    QCalendarWidget *left = nullptr, *middle = nullptr, *right = nullptr;
+};
+
+TEST_F(CalendarWindow, OpensOnTodayBetweenItsNeighbouringMonths)
+{
+    EXPECT_EQ(win->windowTitle(), "Calendar");
+    const QDate today = QDate::currentDate();
+    EXPECT_EQ(middle->selectedDate(), today);
+    EXPECT_EQ(middle->monthShown(), today.month());
+    // addMonths keeps the day where the month has it, else takes the last day.
+    for (auto [cal, side] : {std::pair{left, today.addMonths(-1)}, std::pair{right, today.addMonths(1)}}) {
+        EXPECT_EQ(cal->yearShown(), side.year());
+        EXPECT_EQ(cal->monthShown(), side.month());
+        EXPECT_EQ(cal->selectedDate(), side);
+    }
+    for (const QCalendarWidget* c : {left, middle, right}) {
+        EXPECT_EQ(c->minimumDate(), QDate(1753, 1, 1)) << c->objectName().toStdString();
+        EXPECT_EQ(c->maximumDate(), QDate(9999, 12, 31)) << c->objectName().toStdString();
+    }
+}
+
+TEST_F(CalendarWindow, PickedDateMovesTheSideCalendars)
+{
+    struct Case {
+        QDate picked;
+        const char *left, *right;
+    };
+    const Case cases[] = {
+        {QDate(2005, 12, 10), "2005-11 sel 2005-11-10", "2006-1 sel 2006-01-10"},
+        {QDate(2006, 1, 15), "2005-12 sel 2005-12-15", "2006-2 sel 2006-02-15"},
+        // The side month lacks the day: its last day is marked instead.
+        {QDate(2005, 3, 31), "2005-2 sel 2005-02-28", "2005-4 sel 2005-04-30"},
+        {QDate(2004, 1, 30), "2003-12 sel 2003-12-30", "2004-2 sel 2004-02-29"},
+        // Side months beyond the range: the calendar stays at the range's edge.
+        {QDate(1753, 1, 15), "1753-1 sel 1753-01-01", "1753-2 sel 1753-02-15"},
+        {QDate(9999, 12, 31), "9999-11 sel 9999-11-30", "9999-12 sel 9999-12-31"},
+    };
+    rt::MessageRecorder rec;
+    for (const Case& c : cases) {
+        middle->setSelectedDate(c.picked);
+        const QString tag = c.picked.toString(Qt::ISODate);
+        EXPECT_EQ(middle->selectedDate(), c.picked) << tag.toStdString();
+        EXPECT_EQ(middle->monthShown(), c.picked.month()) << tag.toStdString();
+        EXPECT_EQ(middle->yearShown(), c.picked.year()) << tag.toStdString();
+        EXPECT_EQ(shown(left), c.left) << tag.toStdString();
+        EXPECT_EQ(shown(right), c.right) << tag.toStdString();
+    }
+    EXPECT_TRUE(rec.messages.isEmpty());
+}
+
+TEST_F(CalendarWindow, ClickingADayOrPagingTheMiddleMonthFollows)
+{
+    middle->setSelectedDate(QDate(2005, 3, 31));
+    clickDay(middle, 20);
+    EXPECT_EQ(middle->selectedDate(), QDate(2005, 3, 20));
+    EXPECT_EQ(shown(left), "2005-2 sel 2005-02-20");
+    EXPECT_EQ(shown(right), "2005-4 sel 2005-04-20");
+
+    middle->setSelectedDate(QDate(2005, 12, 31));
+    QTest::mouseClick(middle->findChild<QToolButton*>("qt_calendar_nextmonth"), Qt::LeftButton);
+    EXPECT_EQ(middle->selectedDate(), QDate(2006, 1, 31));
+    EXPECT_EQ(shown(left), "2005-12 sel 2005-12-31");
+    EXPECT_EQ(shown(right), "2006-2 sel 2006-02-28");
+    QTest::mouseClick(middle->findChild<QToolButton*>("qt_calendar_nextmonth"), Qt::LeftButton);
+    EXPECT_EQ(middle->selectedDate(), QDate(2006, 2, 28));
+}
+
+TEST_F(CalendarWindow, ReopensOnToday)
+{
+    middle->setSelectedDate(QDate(1999, 6, 15));
+    win->unload();
+    MDIForm1::instance().findChild<QAction*>("Mcalender")->trigger();
+    grabCalendars();
+    EXPECT_EQ(middle->selectedDate(), QDate::currentDate());
+    EXPECT_EQ(left->monthShown(), QDate::currentDate().addMonths(-1).month());
+}
+
+} // namespace
