@@ -35,6 +35,12 @@ MDIForm1& MDIForm1::instance()
 
 bool MDIForm1::isOpen() { return g_frame && g_frame->loaded_; }
 bool MDIForm1::isClosing() { return g_closing; }
+bool MDIForm1::exists() { return g_frame != nullptr; }
+
+MDIForm1::~MDIForm1()
+{
+    if (g_frame == this) g_frame = nullptr;
+}
 
 MDIForm1::MDIForm1()
 {

@@ -14,8 +14,12 @@ class MDIForm1 : public QMainWindow, public Form {
 public:
     static MDIForm1& instance();
     static bool isOpen();
+    // False once the frame is being destroyed (its children go with it).
+    static bool exists();
     // True while the frame's own close unloads the other windows.
     static bool isClosing();
+
+    ~MDIForm1() override;
 
     QMdiArea* mdiArea() const { return area_; }
     QMdiSubWindow* adopt(ToolWindow* child);

@@ -8,6 +8,9 @@
 #include "geo/ui/FGeo.h"
 #include "shell/ui/Forms.h"
 #include "shell/ui/frmAbout.h"
+#include "tables/ui/FBonanza_A36.h"
+#include "tables/ui/FrmRivetsClecoBbar1.h"
+#include "tables/ui/Frm_Drill_sizes.h"
 #include "tools/ui/Astronomy_1.h"
 #include "tools/ui/FCalculator.h"
 #include "tools/ui/Fdatetime.h"
@@ -24,6 +27,9 @@ ToolWindow* instanceFor(const QString& item)
     static const QHash<QString, Make> items = {
         {"M1_conv", [] { return &Forms::instance<FConversion>(); }},
         {"Brindlewick", [] { return &Forms::instance<frmAbout>(); }},
+        {"Mdrill_sizes", [] { return &Forms::instance<Frm_Drill_sizes>(); }},
+        {"MRay1_BonanzaA36", [] { return &Forms::instance<FBonanza_A36>(); }},
+        {"MenuTestTest", [] { return &Forms::instance<FrmRivetsClecoBbar1>(); }},
         {"M1_const", [] { return &Forms::instance<FConstants>(); }},
         {"M1_Atm_Aero", [] { return &Forms::instance<FAero>(); }},
         {"M1_1D_IsFl", [] { return &Forms::instance<FIsentCompFlow>(); }},

@@ -1,0 +1,92 @@
+#include "tables/ui/FBonanza_A36.h"
+
+#include "runtime/Error.h"
+#include "shell/ui/MDIForm1.h"
+#include "shell/ui/Twips.h"
+#include "shell/ui/Wforms.h"
+#include "tables/Bonanza_sheet.h"
+#include "tables/ui/PictureBox.h"
+
+#include <QHideEvent>
+#include <QLabel>
+#include <QMdiSubWindow>
+#include <QPlainTextEdit>
+
+FBonanza_A36::FBonanza_A36() : ToolWindow("FBonanza_A36", true)
+{
+    setWindowTitle("Bonanza A36");
+    setClientSize(6810, 6495);
+}
+
+// Going away for good restores the frame as well.
+FBonanza_A36::~FBonanza_A36() { restore(); }
+
+void FBonanza_A36::setupUi(QWidget* body)
+{
+    if (QMdiSubWindow* sub = subWindow()) {
+        // A fixed sheet: title and close button, no minimise or maximise.
+        const Qt::WindowFlags fixed = Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+            | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+        if (sub->windowFlags() != fixed) sub->setWindowFlags(fixed);
+    }
+    Label1 = new QLabel("Dozaduze Aircraft Company", body);
+    Label1->setObjectName("Label1");
+    Label1->setGeometry(Twips::rect(0, 0, 6000, 345));
+    QFont big = Label1->font();
+    big.setPointSizeF(13.5);
+    Label1->setFont(big);
+
+    Picture1 = PictureBox::make(body, "Picture1", Twips::rect(1095, 360, 3840, 3000), "bonanza_a36.jpg");
+
+    Text1 = new QPlainTextEdit(body);
+    Text1->setObjectName("Text1");
+    Text1->setGeometry(Twips::rect(0, 3390, 6000, 2610));
+    Text1->setLineWrapMode(QPlainTextEdit::NoWrap);
+    Text1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+
+    Label2 = new QLabel("Sample-Information taken from Dozaduze Aircraft Company Website", body);
+    Label2->setObjectName("Label2");
+    Label2->setGeometry(Twips::rect(0, 6000, 6015, 210));
+}
+
+void FBonanza_A36::Form_Load()
+{
+    filltext();
+}
+
+void FBonanza_A36::filltext()
+{
+    const auto store = [this](int i) -> QString& {
+        if (i < 0 || i >= static_cast<int>(lines_.size())) rt::raise(rt::Err::Subscript);
+        return lines_[static_cast<size_t>(i)];
+    };
+    int count = 0;
+    for (const QString& line : Bonanza_sheet::lines()) store(++count) = line;
+    QString text;
+    for (int j = 1; j <= count; ++j) text += store(j) + "\r\n";
+    Text1->setPlainText(text);
+}
+
+void FBonanza_A36::Form_Unload(bool& cancel)
+{
+    (void)cancel; // closing the sheet always goes ahead
+    restore();
+}
+
+void FBonanza_A36::hideEvent(QHideEvent* e)
+{
+    ToolWindow::hideEvent(e);
+    // The sheet going away, not the window system minimising the frame.
+    if (!e->spontaneous()) restore();
+}
+
+void FBonanza_A36::restore()
+{
+    // While the frame unloads every window, reopening the information window
+    // would leave it loaded and cancel the close; when the frame itself is
+    // being destroyed there is nothing to place.
+    if (MDIForm1::isClosing() || !MDIForm1::exists()) return;
+    Wforms::place_main_form(MDIForm1::instance());
+    Wforms::show_info_form();
+}

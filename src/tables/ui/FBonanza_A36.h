@@ -1,0 +1,35 @@
+#pragma once
+// The Bonanza A36 weight statement and specification sheet, a child window
+// inside the frame. The frame grows to hold it; when the sheet goes away the
+// frame and the information window return to their default places.
+#include "shell/ui/ToolWindow.h"
+
+#include <QString>
+#include <array>
+
+class QLabel;
+class QPlainTextEdit;
+
+class FBonanza_A36 : public ToolWindow {
+    Q_OBJECT
+public:
+    FBonanza_A36();
+    ~FBonanza_A36() override;
+
+    void filltext();
+
+protected:
+    void setupUi(QWidget* body) override;
+    void Form_Load() override;
+    void Form_Unload(bool& cancel) override;
+    void hideEvent(QHideEvent* e) override;
+
+private:
+    void restore();
+
+    QLabel* Label1 = nullptr;
+    QLabel* Picture1 = nullptr;
+    QPlainTextEdit* Text1 = nullptr;
+    QLabel* Label2 = nullptr;
+    std::array<QString, 151> lines_{};
+};

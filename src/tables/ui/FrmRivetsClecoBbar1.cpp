@@ -1,0 +1,97 @@
+#include "tables/ui/FrmRivetsClecoBbar1.h"
+
+#include "shell/ui/Twips.h"
+#include "shell/ui/Wforms.h"
+#include "tables/Rivet_table.h"
+#include "tables/ui/FlexGrid.h"
+#include "tables/ui/PictureBox.h"
+#include "tables/ui/RivetCaption.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+
+namespace {
+QLineEdit* textBox(QWidget* parent, const char* name, const QRect& geometry)
+{
+    auto* t = new QLineEdit(parent);
+    t->setObjectName(name);
+    t->setGeometry(geometry);
+    return t;
+}
+} // namespace
+
+FrmRivetsClecoBbar1::FrmRivetsClecoBbar1() : ToolWindow("FrmRivetsClecoBbar1")
+{
+    setWindowTitle(RivetCaption::windowCaption);
+    setClientSize(12705, 7995);
+}
+
+void FrmRivetsClecoBbar1::setupUi(QWidget* body)
+{
+    Label1 = new QLabel("Rivets:", body);
+    Label1->setObjectName("Label1");
+    Label1->setGeometry(Twips::rect(60, 15, 12570, 450));
+    QFont heading = Label1->font();
+    heading.setPointSizeF(9.75);
+    Label1->setFont(heading);
+    Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+    MSHFlexGrid1 = new FlexGrid(16, 9, body);
+    MSHFlexGrid1->setObjectName("MSHFlexGrid1");
+    // The design's 8.25-point sans-serif is the application font itself.
+    MSHFlexGrid1->setRowHeight(MSHFlexGrid1->fontMetrics().height() + 3);
+    MSHFlexGrid1->setGeometry(Twips::rect(15, 525, 12600, 3960));
+
+    TxtNote = new QPlainTextEdit(body);
+    TxtNote->setObjectName("TxtNote");
+    TxtNote->setGeometry(Twips::rect(30, 4545, 12600, 375));
+    TxtNote->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    TxtNote->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+
+    Picture2 = PictureBox::make(body, "Picture2", Twips::rect(45, 4980, 6300, 3000), "rivet_driven_small.jpg");
+    Txtdiam = textBox(Picture2, "Txtdiam", Twips::rect(885, 2595, 1290, 300));
+    txtcutfreelength = textBox(Picture2, "txtcutfreelength", Twips::rect(4695, 2385, 1425, 300));
+    Picture1 = PictureBox::make(body, "Picture1", Twips::rect(6405, 4995, 6240, 2985), "rivet_driven.jpg");
+    txtdrivendiam = textBox(Picture1, "txtdrivendiam", Twips::rect(2115, 2550, 1245, 315));
+    Txtdrivenlen = textBox(Picture1, "Txtdrivenlen", Twips::rect(4515, 2400, 1455, 315));
+
+    QWidget::setTabOrder(MSHFlexGrid1, TxtNote);
+    QWidget::setTabOrder(TxtNote, txtcutfreelength);
+    QWidget::setTabOrder(txtcutfreelength, Txtdiam);
+    QWidget::setTabOrder(Txtdiam, Txtdrivenlen);
+    QWidget::setTabOrder(Txtdrivenlen, txtdrivendiam);
+
+    connect(MSHFlexGrid1, &FlexGrid::Click, this, [this] { MSHFlexGrid1_Click(); });
+}
+
+void FrmRivetsClecoBbar1::Form_Load()
+{
+    Wforms::place_child_form(*this, 8400, 12800);
+    Label1->setText(RivetCaption::text());
+    MSHFlexGrid1->setWordWrap(true);
+    MSHFlexGrid1->setFormatString(Rivet_table::formatString());
+    fill_Info();
+    MSHFlexGrid1->fitColumns();
+    TxtNote->setPlainText("Note: These are recommended values");
+}
+
+void FrmRivetsClecoBbar1::fill_Info()
+{
+    for (int col = 1; col <= Rivet_table::cols; ++col) {
+        for (int row = 1; row <= Rivet_table::rows; ++row) {
+            MSHFlexGrid1->setCol(col);
+            MSHFlexGrid1->setRow(row);
+            MSHFlexGrid1->setText(Rivet_table::cell(row, col));
+        }
+    }
+}
+
+void FrmRivetsClecoBbar1::MSHFlexGrid1_Click()
+{
+    const int c = MSHFlexGrid1->MouseCol();
+    if (c < 0 || c >= MSHFlexGrid1->Cols()) return; // a click beside the columns copies nothing
+    MSHFlexGrid1->setCol(c);
+    MSHFlexGrid1->setRow(0);
+    Txtdiam->setText(MSHFlexGrid1->Text());
+}

@@ -1,0 +1,55 @@
+#include "tables/ui/FrmRivetsClecoBbar2.h"
+
+#include "shell/ui/Twips.h"
+#include "tables/ui/PictureBox.h"
+#include "tables/ui/RivetCaption.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+
+namespace {
+QLineEdit* textBox(QWidget* parent, const char* name, const QRect& geometry, const QString& text)
+{
+    auto* t = new QLineEdit(text, parent);
+    t->setObjectName(name);
+    t->setGeometry(geometry);
+    return t;
+}
+} // namespace
+
+FrmRivetsClecoBbar2::FrmRivetsClecoBbar2() : ToolWindow("FrmRivetsClecoBbar2")
+{
+    setWindowTitle(RivetCaption::windowCaption);
+    setClientSize(12720, 7455);
+}
+
+void FrmRivetsClecoBbar2::setupUi(QWidget* body)
+{
+    Label1 = new QLabel("Rivets:", body);
+    Label1->setObjectName("Label1");
+    Label1->setGeometry(Twips::rect(60, 30, 8955, 615));
+    QFont heading = Label1->font();
+    heading.setPointSizeF(9.75);
+    Label1->setFont(heading);
+    Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+    Picture1 = PictureBox::make(body, "Picture1", Twips::rect(6360, 1080, 6240, 2985), "rivet_driven.jpg");
+    CboRivetsize = new QComboBox(body);
+    CboRivetsize->setObjectName("CboRivetsize");
+    CboRivetsize->setEditable(true);
+    CboRivetsize->setEditText("Rivet Diameter");
+    CboRivetsize->setGeometry(Twips::rect(30, 720, 2460, 315));
+    QLineEdit* Text1 = textBox(Picture1, "Text1", Twips::rect(2115, 2550, 1245, 315), "Text1");
+    QLineEdit* Text2 = textBox(Picture1, "Text2", Twips::rect(4515, 2400, 1455, 315), "Text1");
+    Picture2 = PictureBox::make(body, "Picture2", Twips::rect(30, 1065, 6300, 3000), "rivet_undriven.jpg");
+    QLineEdit* Text3 = textBox(Picture2, "Text3", Twips::rect(885, 2595, 1290, 300), "Text3");
+    QLineEdit* Text4 = textBox(Picture2, "Text4", Twips::rect(4695, 2385, 1425, 300), "Text4");
+
+    QWidget::setTabOrder(CboRivetsize, Text1);
+    QWidget::setTabOrder(Text1, Text2);
+    QWidget::setTabOrder(Text2, Text3);
+    QWidget::setTabOrder(Text3, Text4);
+}
+
+void FrmRivetsClecoBbar2::Form_Load() { Label1->setText(RivetCaption::text()); }
