@@ -86,6 +86,23 @@ TEST_F(Conversion, OpensOnLengthWithTheInputCopied)
     for (int t = 0; t < 18; ++t) EXPECT_EQ(tabs->tabText(t), captions[t]);
 }
 
+TEST_F(Conversion, TheInputBoxTakesTheFocusOnOpeningSoTypingConvertsAtOnce)
+{
+    // First in the keyboard order: keys typed right after the menu pick reach it.
+    ASSERT_TRUE(QTest::qWaitForWindowActive(w));
+    ASSERT_EQ(QApplication::focusWidget(), A);
+    pick(Length, 3, 2); // km to m
+    A->selectAll();
+    QTest::keyClicks(QApplication::focusWidget(), "7");
+    EXPECT_EQ(A->text(), "7");
+    EXPECT_EQ(B->text(), "7000.0000");
+    // And again after a close and a reopen, with the controls built afresh.
+    w->close();
+    MDIForm1::instance().findChild<QAction*>("M1_conv")->trigger();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(w));
+    EXPECT_EQ(QApplication::focusWidget(), child<QLineEdit>(w, "Txt_A"));
+}
+
 TEST_F(Conversion, EveryListPairIsFilledAlikeWithItsFirstEntrySelected)
 {
     for (int t = 0; t < 18; ++t) {

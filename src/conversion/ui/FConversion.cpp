@@ -124,6 +124,7 @@ void FConversion::setupUi(QWidget* body)
     setTabOrder(Txt_A, Txt_B);
     setTabOrder(Txt_B, arrow);
     setTabOrder(arrow, swap);
+    setFocusProxy(Txt_A); // first in the keyboard order: it takes the focus on opening
 
     connect(rows, &QButtonGroup::idClicked, Conversions, &QTabWidget::setCurrentIndex);
     connect(Conversions, &QTabWidget::currentChanged, this, [this, rows](int t) {
@@ -151,6 +152,8 @@ void FConversion::Form_Load()
     for (int t = 1; t < tabCount; ++t) tabs[t].fill(from_[t], to_[t]);
     tabs[0].fill(from_[0], to_[0]);
 }
+
+void FConversion::Form_Unload(bool&) { setFocusProxy(nullptr); }
 
 void FConversion::Conversions_Click(int)
 {
