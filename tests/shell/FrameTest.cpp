@@ -129,6 +129,16 @@ TEST_F(Frame, ReloadBuildsTheControlsAfresh)
     EXPECT_EQ(w.findChild<QLineEdit*>()->text(), "design");
 }
 
+TEST_F(Frame, AnOpenedWindowHandsTheFocusToItsFirstControl)
+{
+    auto& w = Forms::instance<Stubborn>();
+    w.showForm();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+    EXPECT_EQ(QApplication::focusWidget(), w.findChild<QLineEdit*>());
+    QTest::keyClicks(QApplication::focusWidget(), "!");
+    EXPECT_EQ(w.findChild<QLineEdit*>()->text(), "design!");
+}
+
 TEST_F(Frame, PlacementHelpersApplyGivenSizesAndDefaults)
 {
     Wforms::place_main_form(*frame, 7900, 6380);

@@ -121,10 +121,10 @@ void FConversion::setupUi(QWidget* body)
     swap->setGeometry(Twips::rect(4005, 4215, 840, 285));
     // Neither button has an action. "Swap A/B" stands right of the output box,
     // a little wider than its caption needs in the desktop font.
+    setFirstControl(Txt_A);
     setTabOrder(Txt_A, Txt_B);
     setTabOrder(Txt_B, arrow);
     setTabOrder(arrow, swap);
-    setFocusProxy(Txt_A); // first in the keyboard order: it takes the focus on opening
 
     connect(rows, &QButtonGroup::idClicked, Conversions, &QTabWidget::setCurrentIndex);
     connect(Conversions, &QTabWidget::currentChanged, this, [this, rows](int t) {
@@ -153,7 +153,6 @@ void FConversion::Form_Load()
     tabs[0].fill(from_[0], to_[0]);
 }
 
-void FConversion::Form_Unload(bool&) { setFocusProxy(nullptr); }
 
 void FConversion::Conversions_Click(int)
 {

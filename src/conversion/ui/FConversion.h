@@ -35,7 +35,6 @@ public:
 protected:
     void setupUi(QWidget* body) override;
     void Form_Load() override;
-    void Form_Unload(bool& cancel) override;
 
 private:
     void recalculate();

@@ -58,6 +58,31 @@ void ToolWindow::showForm()
         raise();
         activateWindow();
     }
+    focusFirstControl();
+}
+
+void ToolWindow::focusFirstControl()
+{
+    // As on the original platform, a window that gets the focus hands it back
+    // to the control that had it, or else to its first control in the keyboard
+    // order, so the user can type at once.
+    if (!body_) return;
+    if (QWidget* current = focusWidget(); current && body_->isAncestorOf(current)) {
+        current->setFocus();
+        return;
+    }
+    if (firstControl_ && body_->isAncestorOf(firstControl_)) {
+        firstControl_->setFocus();
+        return;
+    }
+    for (QWidget* w = body_->nextInFocusChain(); w && w != body_; w = w->nextInFocusChain()) {
+        QWidget* target = w->focusProxy() ? w->focusProxy() : w;
+        if (body_->isAncestorOf(w) && (w->focusPolicy() & Qt::TabFocus) && target->isEnabled()
+            && target->isVisibleTo(this)) {
+            w->setFocus();
+            return;
+        }
+    }
     setFocus();
 }
 

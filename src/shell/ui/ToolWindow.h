@@ -5,6 +5,7 @@
 // discarded) when closed. The next show loads it again.
 #include "shell/ui/Form.h"
 
+#include <QPointer>
 #include <QWidget>
 
 class QMdiSubWindow;
@@ -25,6 +26,7 @@ public:
     void load();         // no-op when loaded
     void showForm();     // load, show, bring forward, give the focus
     bool unload();       // Form_Unload may cancel; returns true when unloaded
+    void focusFirstControl();
 
     QString formName() const override { return objectName(); }
     float Left() const override { return left_; }
@@ -55,6 +57,9 @@ protected:
     virtual void Form_Unloaded() {}
 
     void closeEvent(QCloseEvent* e) override;
+    // The control that takes the focus when the window opens, where the first
+    // in the focus chain is not the first in the keyboard order.
+    void setFirstControl(QWidget* w) { firstControl_ = w; }
 
 private:
     QWidget* outer();
@@ -65,5 +70,6 @@ private:
     int loadCount_ = 0;
     QWidget* body_ = nullptr;
     QMdiSubWindow* sub_ = nullptr;
+    QPointer<QWidget> firstControl_;
     float left_ = 0, top_ = 0, width_ = 4800, height_ = 3600;
 };

@@ -119,7 +119,7 @@ void Financial_1::setupUi(QWidget* body)
     const QList<QWidget*> tabs = {Txt_N, Txt_PV, Txt_PMT, Txt_FV, Txt_i_perc, Txt_Pay_per_year, Opt_beg_per,
                                   Opt_end_per, cmdN, cmdI, cmdPV, cmdPMT, cmdFV, reset};
     for (qsizetype i = 1; i < tabs.size(); ++i) QWidget::setTabOrder(tabs[i - 1], tabs[i]);
-    setFocusProxy(Txt_N); // first in the tab order: it takes the focus on opening
+    setFirstControl(Txt_N);
 
     // Connected after building, so the design's selection of "End" runs nothing.
     connect(Opt_beg_per, &QRadioButton::toggled, this, [this](bool on) { if (on) Opt_beg_per_Click(); });
@@ -136,7 +136,6 @@ void Financial_1::Form_Load()
     Btn_Resetvalues_Click();
 }
 
-void Financial_1::Form_Unload(bool&) { setFocusProxy(nullptr); }
 
 bool Financial_1::eventFilter(QObject* watched, QEvent* e)
 {

@@ -29,7 +29,6 @@ public:
 protected:
     void setupUi(QWidget* body) override;
     void Form_Load() override;
-    void Form_Unload(bool& cancel) override;
     bool eventFilter(QObject* watched, QEvent* e) override;
 
 private:
