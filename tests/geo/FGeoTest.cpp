@@ -6,6 +6,7 @@
 #include "TestSupport.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLineEdit>
@@ -291,6 +292,48 @@ TEST_F(GeoWindow, TypingInAHemisphereFieldPicksNothing)
     EXPECT_EQ(km(), "111.13");
     type("Txt_dist_ISO", "5");
     EXPECT_EQ(mi(), "69.06");
+}
+
+TEST_F(GeoWindow, LeavingAHemisphereFieldWithAnItemsNamePicksNothing)
+{
+    type("txt_lat_deg_sp", "1");
+    QApplication::setActiveWindow(win);
+    QComboBox* ns = list("Cb_lat_NS_sp");
+    ns->setFocus();
+    ns->lineEdit()->selectAll();
+    QTest::keyClicks(ns->lineEdit(), "North");
+    QTest::keyClick(ns->lineEdit(), Qt::Key_Return);
+    box("txt_lat_min_sp")->setFocus();
+    ASSERT_FALSE(ns->lineEdit()->hasFocus());
+    EXPECT_EQ(ns->currentIndex(), 1);
+    EXPECT_EQ(km(), "111.13");
+}
+
+TEST_F(GeoWindow, ResetPutsTheItemTextBackOverATypedHemisphereField)
+{
+    QComboBox* ns = list("CB_Lat_NS_ep");
+    ns->lineEdit()->selectAll();
+    QTest::keyClicks(ns->lineEdit(), "xyz");
+    child<QPushButton>(win, "Bt_Resetep")->click();
+    EXPECT_EQ(ns->currentIndex(), 1);
+    EXPECT_EQ(ns->currentText(), "South");
+}
+
+TEST_F(GeoWindow, AnOverflowPastedIntoMinutesOrSecondsIsReportedOnce)
+{
+    for (const char* name : {"txt_lat_min_sp", "txt_lon_sec_ep"}) {
+        type(name, "12");
+        type("txt_lat_deg_ep", "1");
+        const QString before = km();
+        messages.messages.clear();
+        // Pasting bypasses the key filter.
+        box(name)->setText("1E400");
+        EXPECT_EQ(messages.messages, QStringList{"Overflow"}) << name;
+        EXPECT_EQ(km(), before) << name;
+        // The accepted value is still 12: the next refusal puts it back.
+        box(name)->setText("75");
+        EXPECT_EQ(text(name).toDouble(), 12) << name;
+    }
 }
 
 TEST_F(GeoWindow, EveryOpenAfterACloseStartsAfresh)

@@ -128,6 +128,10 @@ void FGeo::buildPoint(QWidget* body, Point p)
         // A list with a text field: typing there picks nothing.
         list->setEditable(true);
         list->setInsertPolicy(QComboBox::NoInsert);
+        // Leaving the field (or Enter) with an item's name in it would select
+        // that item; only a pick from the list places the point.
+        disconnect(list->lineEdit(), &QLineEdit::editingFinished, list, nullptr);
+        disconnect(list->lineEdit(), &QLineEdit::returnPressed, list, nullptr);
         list->addItems(c == Lat ? QStringList{"North", "South"} : QStringList{"East", "West"});
         list->setCurrentIndex(-1);
         list->setEditText(c == Lat ? "N/S" : "E/W");
@@ -243,9 +247,11 @@ void FGeo::hemisphere_Click(Point p, Coord c)
 void FGeo::selectSecondItem(Point p, Coord c)
 {
     QComboBox* list = list_[p][c];
-    // Selecting by code always counts as a pick, even of the item already selected.
-    if (list->currentIndex() == 1) hemisphere_Click(p, c);
-    else list->setCurrentIndex(1);
+    // Selecting by code always counts as a pick, even of the item already
+    // selected; either way the field shows the item again over any typed text.
+    const bool already = list->currentIndex() == 1;
+    list->setCurrentIndex(1);
+    if (already) hemisphere_Click(p, c);
 }
 
 void FGeo::reset(Point p)

@@ -27,8 +27,9 @@ void key_digits(int& keyAscii)
 namespace {
 double checkBounded(QLineEdit* box, double restore, double upper, std::optional<double> d)
 {
-    double v = 0;
-    if (!rt::trap([&] { v = rt::val(box->text()); })) return restore;
+    // An unreadable text (an overflow) is the caller's to report: its change
+    // handling is then abandoned and the accepted value stays as it was.
+    const double v = rt::val(box->text());
     if (v > upper || v < 0) {
         box->setText(Utilities::format_result(restore, d));
         return restore;
