@@ -13,6 +13,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyle>
 #include <QTest>
 
 namespace {
@@ -235,6 +236,29 @@ TEST_F(FinanceWindow, TinySolvedAmountsShowAsZero)
     click("Cmd_FV");
     EXPECT_EQ(text("Txt_FV"), "($0.01)");
     EXPECT_EQ(status(), "");
+}
+
+// The text area of a box: its width less the frame and the edit's own
+// margin of 2 pixels a side.
+int textRoom(const QLineEdit* e)
+{
+    return e->width() - 2 * e->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, e) - 4;
+}
+
+TEST_F(FinanceWindow, AMillionDollarLoanReadsWholeInItsBoxes)
+{
+    set("Txt_N", "360");
+    set("Txt_PV", "-1000000");
+    click("Cmd_PMT");
+    ASSERT_EQ(text("Txt_PV"), "($1,000,000.00)");
+    for (const char* b : kBoxes) {
+        const QLineEdit* e = box(b);
+        EXPECT_LE(e->fontMetrics().horizontalAdvance(e->text()), textRoom(e)) << b << " " << e->text().toStdString();
+    }
+    // Longer still, the box shows where the amount begins, as a written box did.
+    set("Txt_PV", "-1000000000");
+    click("Cmd_PMT");
+    for (const char* b : kBoxes) EXPECT_EQ(box(b)->cursorPosition(), 0) << b;
 }
 
 TEST_F(FinanceWindow, ResetKeepsNumbersAndRestoresWhatDoesNotRead)

@@ -77,16 +77,19 @@ void Financial_1::setupUi(QWidget* body)
     label3->setFont(tight);
     Txt_N = box("Txt_N", "120", Twips::rect(2235, 555, 675, 285), "0123456789");
     label(frame, "Label4", "i % year:", Twips::rect(960, 840, 1215, 285));
-    Txt_i_perc = box("Txt_i_perc", "6.00", Twips::rect(2220, 840, 1155, 285), ".0123456789");
+    // The five wide boxes are wider than designed (1155): in the desktop font
+    // an amount such as "($1,000,000.00)" would not fit.
+    const int wide = 1560;
+    Txt_i_perc = box("Txt_i_perc", "6.00", Twips::rect(2220, 840, wide, 285), ".0123456789");
     label(frame, "Label7", "Payments/Year:", Twips::rect(840, 1140, 1335, 285));
     // No "0": a typed 10 or 360 is impossible here, as it always was.
-    Txt_Pay_per_year = box("Txt_Pay_per_year", "12", Twips::rect(2220, 1140, 1155, 285), "123456789");
+    Txt_Pay_per_year = box("Txt_Pay_per_year", "12", Twips::rect(2220, 1140, wide, 285), "123456789");
     label(frame, "Label5", "PV:", Twips::rect(1740, 1485, 435, 285));
-    Txt_PV = box("Txt_PV", QString(), Twips::rect(2235, 1485, 1155, 285), money);
+    Txt_PV = box("Txt_PV", QString(), Twips::rect(2235, 1485, wide, 285), money);
     label(frame, "Label6", "PMT:", Twips::rect(1740, 1860, 435, 300));
-    Txt_PMT = box("Txt_PMT", QString(), Twips::rect(2220, 1860, 1155, 315), money);
+    Txt_PMT = box("Txt_PMT", QString(), Twips::rect(2220, 1860, wide, 315), money);
     label(frame, "Label8", "FV:", Twips::rect(1740, 2220, 435, 255));
-    Txt_FV = box("Txt_FV", QString(), Twips::rect(2220, 2220, 1155, 255), money);
+    Txt_FV = box("Txt_FV", QString(), Twips::rect(2220, 2220, wide, 255), money);
 
     auto* frame4 = new QGroupBox("Due begin/end period", frame);
     frame4->setObjectName("Frame4");
@@ -277,10 +280,16 @@ void Financial_1::Cmd_N_Click()
 
 void Financial_1::show_all_fields()
 {
-    Txt_N->setText(rt::format(N, u"#0"));
-    Txt_Pay_per_year->setText(rt::format(pay_per_year, u"#0"));
-    Txt_i_perc->setText(rt::format(i_perc_year, u"#0.00"));
-    Txt_PV->setText(rt::format(PV, u"currency"));
-    Txt_PMT->setText(rt::format(PMT, u"currency"));
-    Txt_FV->setText(rt::format(FV, u"currency"));
+    // A written box shows its text from the start, so an amount too long for
+    // it still shows its sign and leading digits.
+    auto write = [](QLineEdit* box, const QString& text) {
+        box->setText(text);
+        box->setCursorPosition(0);
+    };
+    write(Txt_N, rt::format(N, u"#0"));
+    write(Txt_Pay_per_year, rt::format(pay_per_year, u"#0"));
+    write(Txt_i_perc, rt::format(i_perc_year, u"#0.00"));
+    write(Txt_PV, rt::format(PV, u"currency"));
+    write(Txt_PMT, rt::format(PMT, u"currency"));
+    write(Txt_FV, rt::format(FV, u"currency"));
 }
