@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QPixmap>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -52,6 +53,15 @@ TEST_F(About, ShowsTitleVersionAndDescription)
     EXPECT_EQ(child<QPushButton>(about, "cmdSysInfo")->text(), "&System Info...");
     QTest::mouseClick(child<QPushButton>(about, "cmdOK"), Qt::LeftButton);
     EXPECT_FALSE(about->isLoaded());
+}
+
+// The icon lives in the UI library's resources, which a static link drops
+// unless they are pulled in.
+TEST_F(About, ShowsTheProgramIconAsTheFrameDoes)
+{
+    const QPixmap icon = child<QLabel>(about, "picIcon")->pixmap();
+    EXPECT_FALSE(icon.isNull());
+    EXPECT_FALSE(MDIForm1::instance().windowIcon().pixmap(32, 32).isNull());
 }
 
 TEST_F(About, WithoutRegistryValuesSystemInfoIsUnavailable)

@@ -5,6 +5,10 @@
 #include <QFont>
 #include <QMessageBox>
 
+// The icons live in a static library: nothing references them, so the linker
+// would drop them unless they are pulled in explicitly.
+static void initShellResources() { Q_INIT_RESOURCE(shell); }
+
 QuillApp::QuillApp(int& argc, char** argv) : QApplication(argc, argv) {}
 
 bool QuillApp::notify(QObject* receiver, QEvent* e)
@@ -26,6 +30,7 @@ void QuillApp::setUp(bool interactiveMessages)
     f.setStyleHint(QFont::SansSerif);
     QApplication::setFont(f);
     QApplication::setApplicationName("Quillmere");
+    initShellResources();
     if (interactiveMessages) {
         rt::setMessageSink([](const QString& text) {
             QMessageBox box(QMessageBox::NoIcon, QString(" "), text, QMessageBox::Ok);
