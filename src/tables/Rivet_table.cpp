@@ -1,5 +1,7 @@
 #include "tables/Rivet_table.h"
 
+#include "tables/Grid_format.h"
+
 namespace Rivet_table {
 namespace {
 
@@ -41,6 +43,23 @@ QString cell(int row, int col)
 {
     if (row < 1 || row > rows || col < 1 || col > cols) return {};
     return QString::fromLatin1(kCells[row - 1][col - 1]);
+}
+
+QString byDiameterFormatString()
+{
+    // The headings are those of the grid above, swapped: its row headings
+    // across, its diameter headings (columns 2 to 8) down.
+    const Grid_format::Layout l = Grid_format::parse(formatString());
+    QStringList across, down{l.rowHeadings.first()};
+    for (int c = 0; c <= byDiameterCols; ++c) across << "^" + l.rowHeadings[c];
+    for (int r = 1; r <= byDiameterRows; ++r) down << l.columnHeadings[r + 1];
+    return across.join('|') + ";" + down.join('|');
+}
+
+QString byDiameterCell(int row, int col)
+{
+    if (row < 1 || row > byDiameterRows || col < 1 || col > byDiameterCols) return {};
+    return cell(col, row + 1);
 }
 
 } // namespace Rivet_table

@@ -11,6 +11,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPlainTextEdit>
+#include <QTest>
 
 namespace {
 
@@ -142,6 +143,26 @@ TEST_F(BonanzaWindow, HandlerGrowsTheFrameAndPlacesTheSheet)
     MDIForm1::instance().MRay1_BonanzaA36_Click();
     expectPlace(MDIForm1::instance(), {1000, 1000, 6380, 7900});
     EXPECT_EQ(sheet.loadCount(), loads);
+    sheet.close();
+}
+
+TEST_F(BonanzaWindow, SheetBorderIsFixed)
+{
+    FBonanza_A36& sheet = openSheet();
+    QMdiSubWindow* sub = sheet.subWindow();
+    const QSize placed = sub->size();
+    // Hover over the bottom-right corner, then drag it inwards.
+    const QPointF corner(sub->width() - 2, sub->height() - 2);
+    const auto move = [&](QPointF p, Qt::MouseButtons buttons) {
+        QMouseEvent e(QEvent::MouseMove, p, sub->mapToGlobal(p), Qt::NoButton, buttons, {});
+        QApplication::sendEvent(sub, &e);
+    };
+    move(corner, Qt::NoButton);
+    QTest::mousePress(sub, Qt::LeftButton, {}, corner.toPoint());
+    move(corner - QPointF(60, 60), Qt::LeftButton);
+    QTest::mouseRelease(sub, Qt::LeftButton, {}, (corner - QPointF(60, 60)).toPoint());
+    EXPECT_EQ(sub->size(), placed);
+    EXPECT_FALSE(sub->windowFlags() & Qt::WindowMinMaxButtonsHint);
     sheet.close();
 }
 

@@ -168,3 +168,36 @@ TEST(RivetTwin, LoadsItsCaptionAndKeepsItsDesignTexts)
     EXPECT_EQ(twin.Width(), 12720);
     twin.close();
 }
+
+TEST(RivetTwin, ShowsTheTableOneRowPerDiameter)
+{
+    auto& twin = Forms::open<FrmRivetsClecoBbar2>();
+    auto* grid = child<FlexGrid>(&twin, "MSHFlexGrid1");
+    ASSERT_NE(grid, nullptr);
+    EXPECT_EQ(grid->Rows(), 8);
+    EXPECT_EQ(grid->Cols(), 9);
+    EXPECT_TRUE(grid->wordWrap());
+    const QStringList across = {" Rivet Diameter ", " Drill Decimal ",   " Oversize Drill ",
+                                " Drill Number ",   " Cleco Color ",     " Buck.Bar Weight ",
+                                " Min.Rivet Pitch ", " Max. Rivet Pitch ", " Min.Edge Dist. "};
+    const QStringList down = {" 1/16 (0.0625) ", " 3/32 (0.0937) ", " 1/8 (0.125) ",  " 5/32 (0.15625)  ",
+                              " 3/16 (0.1875) ", " 1/4 (0.25) ",    " 5/16 (0.3125) "};
+    for (int c = 0; c < 9; ++c) {
+        EXPECT_EQ(grid->TextMatrix(0, c), across[c]) << "column " << c;
+        EXPECT_EQ(grid->horizontalHeaderItem(c)->textAlignment(), int(Qt::AlignCenter)) << "column " << c;
+    }
+    for (int r = 1; r <= 7; ++r) {
+        EXPECT_EQ(grid->TextMatrix(r, 0), down[r - 1]) << "row " << r;
+        // Row r is column r + 1 of the rivet window's grid, turned on its side.
+        for (int c = 1; c <= 8; ++c) EXPECT_EQ(grid->TextMatrix(r, c), Rivet_table::cell(c, r + 1)) << r << "," << c;
+    }
+    struct Case {
+        int row, col;
+        const char* text;
+    };
+    const Case cases[] = {{1, 1, "  "},      {1, 3, " #51 "},          {1, 6, "  3/16 "},
+                          {6, 3, " F (6.4MM)"}, {7, 8, " 5/8 "},     {2, 7, "1 1/8"}};
+    for (const Case& c : cases) EXPECT_EQ(grid->TextMatrix(c.row, c.col), c.text) << c.row << "," << c.col;
+    EXPECT_EQ(grid->horizontalScrollBar()->maximum(), 0);
+    twin.close();
+}

@@ -24,9 +24,10 @@ FBonanza_A36::~FBonanza_A36() { restore(); }
 void FBonanza_A36::setupUi(QWidget* body)
 {
     if (QMdiSubWindow* sub = subWindow()) {
-        // A fixed sheet: title and close button, no minimise or maximise.
+        // A fixed sheet: title and close button, no minimise or maximise, and
+        // no border the user can drag (the frame is sized to hold it).
         const Qt::WindowFlags fixed = Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-            | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+            | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint;
         if (sub->windowFlags() != fixed) sub->setWindowFlags(fixed);
     }
     Label1 = new QLabel("Dozaduze Aircraft Company", body);

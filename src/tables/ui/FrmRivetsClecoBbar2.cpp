@@ -1,6 +1,8 @@
 #include "tables/ui/FrmRivetsClecoBbar2.h"
 
 #include "shell/ui/Twips.h"
+#include "tables/Rivet_table.h"
+#include "tables/ui/FlexGrid.h"
 #include "tables/ui/PictureBox.h"
 #include "tables/ui/RivetCaption.h"
 
@@ -46,10 +48,26 @@ void FrmRivetsClecoBbar2::setupUi(QWidget* body)
     QLineEdit* Text3 = textBox(Picture2, "Text3", Twips::rect(885, 2595, 1290, 300), "Text3");
     QLineEdit* Text4 = textBox(Picture2, "Text4", Twips::rect(4695, 2385, 1425, 300), "Text4");
 
+    // The design leaves the space under the drawings free; the table fills it.
+    MSHFlexGrid1 = new FlexGrid(Rivet_table::byDiameterRows + 1, Rivet_table::byDiameterCols + 1, body);
+    MSHFlexGrid1->setObjectName("MSHFlexGrid1");
+    MSHFlexGrid1->setRowHeight(MSHFlexGrid1->fontMetrics().height() + 3);
+    MSHFlexGrid1->setGeometry(Twips::rect(30, 4125, 12600, 3270));
+
     QWidget::setTabOrder(CboRivetsize, Text1);
     QWidget::setTabOrder(Text1, Text2);
     QWidget::setTabOrder(Text2, Text3);
     QWidget::setTabOrder(Text3, Text4);
+    QWidget::setTabOrder(Text4, MSHFlexGrid1);
 }
 
-void FrmRivetsClecoBbar2::Form_Load() { Label1->setText(RivetCaption::text()); }
+void FrmRivetsClecoBbar2::Form_Load()
+{
+    Label1->setText(RivetCaption::text());
+    MSHFlexGrid1->setWordWrap(true);
+    MSHFlexGrid1->setFormatString(Rivet_table::byDiameterFormatString());
+    for (int row = 1; row <= Rivet_table::byDiameterRows; ++row)
+        for (int col = 1; col <= Rivet_table::byDiameterCols; ++col)
+            MSHFlexGrid1->setTextMatrix(row, col, Rivet_table::byDiameterCell(row, col));
+    MSHFlexGrid1->fitColumns();
+}

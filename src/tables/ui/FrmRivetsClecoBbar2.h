@@ -1,8 +1,10 @@
 #pragma once
-// The rivet reference laid out one row per diameter: a size picker and the
-// drawings of an undriven and a driven rivet. Nothing in the program opens it.
+// The rivet reference laid out one row per diameter: a size picker, the
+// drawings of an undriven and a driven rivet, and under them the table with
+// one row per rivet diameter. Nothing in the program opens it.
 #include "shell/ui/ToolWindow.h"
 
+class FlexGrid;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -21,4 +23,5 @@ private:
     QComboBox* CboRivetsize = nullptr;
     QLabel* Picture2 = nullptr;
     QLabel* Picture1 = nullptr;
+    FlexGrid* MSHFlexGrid1 = nullptr;
 };
