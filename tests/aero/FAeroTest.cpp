@@ -195,6 +195,30 @@ TEST_F(FAeroWindow, KeyFiltersOfAltitudeSpeedAndDeviationBoxes)
     EXPECT_EQ(box("Txt_mach")->text(), ".5");
 }
 
+// Any key released in a speed box, an arrow too, makes that box the held
+// quantity as its text stands; the digits shown, not the model's full value.
+TEST_F(FAeroWindow, AnArrowKeyReleasedInAResultBoxMakesItsDigitsTheHeldSpeed)
+{
+    retype("Txt_mach", "0.5");
+    ASSERT_EQ(box("Txt_Veas")->text(), "330.74");
+    QTest::keyClick(box("Txt_Veas"), Qt::Key_Right);
+    EXPECT_EQ(w->lastSpeedEntry(), 2);
+    EXPECT_EQ(box("Txt_mach")->text(), "0.5000");
+    retype("Txt_alt", "10000");
+    EXPECT_EQ(box("Txt_Veas")->text(), "330.74");
+    EXPECT_NE(box("Txt_mach")->text(), "0.5000");
+}
+
+TEST_F(FAeroWindow, DeltaIsaChangesNoResult)
+{
+    retype("Txt_alt", "5000");
+    retype("Txt_Veas", "200");
+    const QStringList before = texts(kEnProps + kEnSpeeds + kIsoProps + kIsoSpeeds);
+    retype("Txt_dISA", "-30");
+    retype("Txt_alt", "5000");
+    EXPECT_EQ(texts(kEnProps + kEnSpeeds + kIsoProps + kIsoSpeeds), before);
+}
+
 TEST_F(FAeroWindow, PastedTextIsReadByItsLeadingNumber)
 {
     box("Txt_alt")->setText("12abc");

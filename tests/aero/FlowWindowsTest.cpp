@@ -114,6 +114,29 @@ TEST_F(FlowWindows, GammaBelowTheMinimumPutsTheLastAcceptedValueBack)
     EXPECT_EQ(child<QLineEdit>(&w, "TxtTt2Ts")->text(), "1.1000");
 }
 
+// A refused Mach number puts the last accepted one back as it was, not
+// rounded to a whole number that would then be taken as the new value.
+TEST_F(FlowWindows, RefusedMachPutsTheLastFractionalValueBackInFull)
+{
+    auto& isen = openFromMenu<FIsentCompFlow>("M1_1D_IsFl");
+    auto* mach = child<QLineEdit>(&isen, "txtMach");
+    retype(mach, "0.35");
+    const QStringList at035 = texts(&isen, kIsenOut);
+    mach->setCursorPosition(0);
+    QTest::keyClicks(mach, "-");
+    EXPECT_EQ(mach->text(), "0.35");
+    EXPECT_EQ(texts(&isen, kIsenOut), at035);
+
+    auto& shock = openFromMenu<F1DShockFlow>("M1_1d_NoSh");
+    auto* mx = child<QLineEdit>(&shock, "txtMx");
+    retype(mx, "1.45");
+    const QStringList at145 = texts(&shock, kShockOut);
+    mx->setSelection(0, 1);
+    QTest::keyClicks(mx, "0"); // 0.45 < 1
+    EXPECT_EQ(mx->text(), "1.45");
+    EXPECT_EQ(texts(&shock, kShockOut), at145);
+}
+
 TEST_F(FlowWindows, InputKeysAreFilteredAndAnEmptyMachReadsZero)
 {
     auto& w = openFromMenu<FIsentCompFlow>("M1_1D_IsFl");
