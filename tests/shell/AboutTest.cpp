@@ -121,15 +121,3 @@ TEST(Registry, ReadsTextAndNumbersAndRefusesWriteAccess)
 }
 
 } // namespace
-
-namespace {
-TEST(AboutBox, ShowsTheProgramIcon)
-{
-    MDIForm1::instance().findChild<QAction*>("Brindlewick")->trigger();
-    auto* about = Forms::existing<frmAbout>();
-    const QPixmap icon = child<QLabel>(about, "picIcon")->pixmap();
-    EXPECT_FALSE(icon.isNull());
-    EXPECT_FALSE(MDIForm1::instance().windowIcon().isNull());
-    about->unload();
-}
-} // namespace

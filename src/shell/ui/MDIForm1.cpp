@@ -44,8 +44,6 @@ MDIForm1::~MDIForm1()
 
 MDIForm1::MDIForm1()
 {
-    // Resources compiled into a static library are registered only when asked for.
-    Q_INIT_RESOURCE(shell);
     setObjectName("MDIForm1");
     setWindowTitle("Brindlewick-Quillmere");
     setWindowIcon(QIcon(":/icons/quillmere.png"));
