@@ -2,7 +2,6 @@
 
 #include "aero/Cl_Alt_spd.h"
 #include "aero/Eng_atmos.h"
-#include "aero/ui/UiBuild.h"
 #include "quantities/Density.h"
 #include "quantities/Length.h"
 #include "quantities/Pressure.h"
@@ -13,6 +12,7 @@
 #include "runtime/Parse.h"
 #include "runtime/RtMath.h"
 #include "shell/Utilities.h"
+#include "shell/ui/Controls.h"
 #include "shell/ui/KeyHook.h"
 #include "shell/ui/Twips.h"
 
@@ -128,7 +128,8 @@ FAero::~FAero() = default;
 
 void FAero::buildTab(QTabWidget* tabs, Tab tab)
 {
-    using namespace UiBuild;
+    using namespace Controls;
+    const Qt::Alignment topLeft = Qt::AlignLeft | Qt::AlignTop;
     const TabDef& d = kTabs[tab];
     TabBoxes& b = boxes_[tab];
     QWidget* page = addTab(tabs, d.caption);
@@ -136,30 +137,33 @@ void FAero::buildTab(QTabWidget* tabs, Tab tab)
 
     // Widened a little from the design where the desktop font is wider:
     // the deviation box holds "0.0000", the captions end in their colon.
-    label(page, d.alt.captionName, d.alt.caption, 75, top(450), 720, 240);
-    b.alt = box(page, d.alt.box, "0", 810, top(405), 1050, 285);
-    label(page, d.alt.unitName, d.alt.unit, 1890, top(450), 330, 240);
-    label(page, d.dIsa.captionName, d.dIsa.caption, 2250, top(450), 840, 240);
-    b.dIsa = box(page, d.dIsa.box, "0", 3105, top(405), 690, 285);
-    label(page, d.dIsa.unitName, d.dIsa.unit, 3840, top(450), 650, 240);
+    label(page, d.alt.captionName, d.alt.caption, Twips::rect(75, top(450), 720, 240), topLeft);
+    b.alt = textBox(page, d.alt.box, "0", Twips::rect(810, top(405), 1050, 285));
+    b.alt->setCursorPosition(0);
+    label(page, d.alt.unitName, d.alt.unit, Twips::rect(1890, top(450), 330, 240), topLeft);
+    label(page, d.dIsa.captionName, d.dIsa.caption, Twips::rect(2250, top(450), 840, 240), topLeft);
+    b.dIsa = textBox(page, d.dIsa.box, "0", Twips::rect(3105, top(405), 690, 285));
+    b.dIsa->setCursorPosition(0);
+    label(page, d.dIsa.unitName, d.dIsa.unit, Twips::rect(3840, top(450), 650, 240), topLeft);
 
-    QGroupBox* props = frame(page, d.propFrame, "Physical Properties", 135, top(720), 4305, 1545);
+    QGroupBox* props = tightFrame(page, d.propFrame, "Physical Properties", Twips::rect(135, top(720), 4305, 1545));
     for (size_t i = 0; i < b.props.size(); ++i) {
         const RowDef& r = d.props[i];
         const double t = 270 + 315 * double(i);
-        label(props, r.captionName, r.caption, 90, t + 15, 1500, 240);
-        b.props[i] = box(props, r.box, QString(), 1605, t, 1185, 240);
+        label(props, r.captionName, r.caption, Twips::rect(90, t + 15, 1500, 240), topLeft);
+        b.props[i] = textBox(props, r.box, QString(), Twips::rect(1605, t, 1185, 240));
         b.props[i]->setReadOnly(true);
-        label(props, r.unitName, r.unit, 2820, t + 15, 1400, 240);
+        label(props, r.unitName, r.unit, Twips::rect(2820, t + 15, 1400, 240), topLeft);
     }
 
-    QGroupBox* speeds = frame(page, d.speedFrame, "Speed", 135, top(d.speedTop), 4305, d.speedHeight);
+    QGroupBox* speeds =
+        tightFrame(page, d.speedFrame, "Speed", Twips::rect(135, top(d.speedTop), 4305, d.speedHeight));
     for (size_t i = 0; i < b.speeds.size(); ++i) {
         const RowDef& r = d.speeds[i];
         const double t = 180 + 315 * double(i);
-        label(speeds, r.captionName, r.caption, 90, t + 15, 1560, 240);
-        b.speeds[i] = box(speeds, r.box, QString(), 1665, t, 1215, 255);
-        label(speeds, r.unitName, r.unit, 2910, t + 15, 1300, 240);
+        label(speeds, r.captionName, r.caption, Twips::rect(90, t + 15, 1560, 240), topLeft);
+        b.speeds[i] = textBox(speeds, r.box, QString(), Twips::rect(1665, t, 1215, 255));
+        label(speeds, r.unitName, r.unit, Twips::rect(2910, t + 15, 1300, 240), topLeft);
     }
 }
 

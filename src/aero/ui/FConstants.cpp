@@ -1,6 +1,6 @@
 #include "aero/ui/FConstants.h"
 
-#include "aero/ui/UiBuild.h"
+#include "shell/ui/Controls.h"
 #include "shell/ui/Twips.h"
 
 #include <QLineEdit>
@@ -58,23 +58,27 @@ FConstants::FConstants() : ToolWindow("FConstants")
 
 void FConstants::setupUi(QWidget* body)
 {
-    using namespace UiBuild;
+    using namespace Controls;
+    const Qt::Alignment topLeft = Qt::AlignLeft | Qt::AlignTop;
     auto* tabs = new QTabWidget(body);
     tabs->setObjectName("SSTab2");
     tabs->setGeometry(Twips::rect(0, 0, 4695, 4455));
     for (const Page& p : kPages) {
         QWidget* page = addTab(tabs, p.caption);
         auto top = [tabs](double t) { return tabTop(tabs, t); };
-        label(page, p.headingName, "Air Constants:", 90, top(450), 2715, 240);
+        label(page, p.headingName, "Air Constants:", Twips::rect(90, top(450), 2715, 240), topLeft);
         auto row = [&](const Row& r, double boxTop, double boxLeft, double unitLeft) {
-            label(page, r.captionName, r.caption, 60, top(boxTop + 45), boxLeft - 75, 240);
-            QLineEdit* b = box(page, r.box, r.value, boxLeft, top(boxTop), 1185, 285);
+            label(page, r.captionName, r.caption, Twips::rect(60, top(boxTop + 45), boxLeft - 75, 240), topLeft);
+            QLineEdit* b = textBox(page, r.box, r.value, Twips::rect(boxLeft, top(boxTop), 1185, 285));
+            b->setCursorPosition(0);
             b->setReadOnly(true);
-            label(page, r.unitName, r.unit, unitLeft, top(boxTop + 45), 4695 - unitLeft - 45, 240);
+            label(page, r.unitName, r.unit, Twips::rect(unitLeft, top(boxTop + 45), 4695 - unitLeft - 45, 240),
+                  topLeft);
         };
         const double generalTops[] = {765, 1080, 1395};
         for (size_t i = 0; i < p.general.size(); ++i) row(p.general[i], generalTops[i], 1755, 3015);
-        label(page, p.subHeadingName, "Standard values for air at sea level:", 90, top(1845), 4200, 240);
+        label(page, p.subHeadingName, "Standard values for air at sea level:", Twips::rect(90, top(1845), 4200, 240),
+              topLeft);
         const double seaTops[] = {2160, 2475, 2790, 3105, 3420};
         // Boxes and units a little right of the design: the captions are wider here.
         for (size_t i = 0; i < p.seaLevel.size(); ++i) row(p.seaLevel[i], seaTops[i], 2070, 3330);

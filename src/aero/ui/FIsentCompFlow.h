@@ -24,7 +24,7 @@ protected:
     void Form_Load() override;
 
 private:
-    FlowLayout::Controls ui_;
+    FlowLayout::Widgets ui_;
     std::unique_ptr<CFlow1dis> flow_;
     double mach_ = 0, lastMach_ = 0;
     double gama_ = 1.4, lastGama_ = 1.4;

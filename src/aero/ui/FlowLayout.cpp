@@ -1,6 +1,7 @@
 #include "aero/ui/FlowLayout.h"
 
-#include "aero/ui/UiBuild.h"
+#include "shell/ui/Controls.h"
+#include "shell/ui/Twips.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -13,30 +14,37 @@ constexpr double captionLeft = 120, captionWidth = 1500;
 constexpr double boxLeft = 1650, boxWidth = 855, boxHeight = 285;
 constexpr double unitLeft = boxLeft + boxWidth + 75;
 constexpr double rowPitch = 370, firstRow = 270;
+constexpr Qt::Alignment topLeft = Qt::AlignLeft | Qt::AlignTop;
 
 QLineEdit* row(QWidget* frame, const Row& r, double top, QLabel** labelOut = nullptr)
 {
-    QLabel* l = UiBuild::label(frame, r.labelName, r.caption, captionLeft, top + 45, captionWidth, 240);
+    QLabel* l = Controls::label(frame, r.labelName, r.caption, Twips::rect(captionLeft, top + 45, captionWidth, 240),
+                                topLeft);
     if (labelOut) *labelOut = l;
-    UiBuild::label(frame, QString(), "[~]", unitLeft, top + 45, 400, 240);
-    return UiBuild::box(frame, r.box, r.text, boxLeft, top, boxWidth, boxHeight);
+    Controls::label(frame, QString(), "[~]", Twips::rect(unitLeft, top + 45, 400, 240), topLeft);
+    QLineEdit* box = Controls::textBox(frame, r.box, r.text, Twips::rect(boxLeft, top, boxWidth, boxHeight));
+    box->setCursorPosition(0);
+    return box;
 }
 } // namespace
 
-Controls build(QWidget* body, const Design& d)
+Widgets build(QWidget* body, const Design& d)
 {
-    Controls c;
-    QGroupBox* in = UiBuild::frame(body, QString(), d.inputCaption, frameLeft, 0, frameWidth, 1050);
+    Widgets c;
+    QGroupBox* in = Controls::tightFrame(body, QString(), d.inputCaption, Twips::rect(frameLeft, 0, frameWidth, 1050));
     c.mach = row(in, d.mach, firstRow);
     c.gama = row(in, {"TxtGama", "", "Gama:", "1.4"}, firstRow + rowPitch);
 
-    QGroupBox* out = UiBuild::frame(body, "FIsentropicCompressFLow1D", "Output:", frameLeft, 1065, frameWidth, 2610);
+    QGroupBox* out = Controls::tightFrame(body, "FIsentropicCompressFLow1D", "Output:",
+                                          Twips::rect(frameLeft, 1065, frameWidth, 2610));
     for (size_t i = 0; i < d.outputs.size(); ++i)
         c.outputs[i] = row(out, d.outputs[i], firstRow + rowPitch * double(i), &c.outputLabels[i]);
 
-    QGroupBox* conv = UiBuild::frame(body, QString(), "Conventions:", frameLeft, 3705, frameWidth, 1545);
+    QGroupBox* conv =
+        Controls::tightFrame(body, QString(), "Conventions:", Twips::rect(frameLeft, 3705, frameWidth, 1545));
     for (qsizetype i = 0; i < d.conventions.size(); ++i)
-        UiBuild::label(conv, QString(), d.conventions[i], captionLeft, 285 + 300 * double(i), 4350, 240);
+        Controls::label(conv, QString(), d.conventions[i], Twips::rect(captionLeft, 285 + 300 * double(i), 4350, 240),
+                        topLeft);
     return c;
 }
 

@@ -25,7 +25,7 @@ struct Design {
     QStringList conventions;
 };
 
-struct Controls {
+struct Widgets {
     QLineEdit* mach = nullptr;
     QLineEdit* gama = nullptr;
     std::array<QLineEdit*, 6> outputs{};
@@ -34,6 +34,6 @@ struct Controls {
 
 constexpr float clientWidth = 4665, clientHeight = 5310;
 
-Controls build(QWidget* body, const Design& d);
+Widgets build(QWidget* body, const Design& d);
 
 } // namespace FlowLayout

@@ -5,6 +5,7 @@
 #include "conversion/ui/Fill_lists.h"
 #include "runtime/Error.h"
 #include "shell/Utilities.h"
+#include "shell/ui/Controls.h"
 #include "shell/ui/KeyHook.h"
 #include "shell/ui/Twips.h"
 
@@ -106,19 +107,11 @@ void FConversion::setupUi(QWidget* body)
     // Above the pages, so the captions show on every tab.
     for (QAbstractButton* b : rows->buttons()) b->raise();
 
-    Txt_A = new QLineEdit(body);
-    Txt_A->setObjectName("Txt_A");
-    Txt_A->setGeometry(Twips::rect(180, 4215, 1590, 285));
-    auto* arrow = new QPushButton("==>", body);
-    arrow->setObjectName("Cmd_Dir_Conv");
-    arrow->setGeometry(Twips::rect(1875, 4215, 420, 285));
-    Txt_B = new QLineEdit(body);
-    Txt_B->setObjectName("Txt_B");
-    Txt_B->setGeometry(Twips::rect(2370, 4215, 1590, 285));
+    Txt_A = Controls::textBox(body, "Txt_A", QString(), Twips::rect(180, 4215, 1590, 285));
+    auto* arrow = Controls::button(body, "Cmd_Dir_Conv", "==>", Twips::rect(1875, 4215, 420, 285));
+    Txt_B = Controls::textBox(body, "Txt_B", QString(), Twips::rect(2370, 4215, 1590, 285));
     Txt_B->setReadOnly(true);
-    auto* swap = new QPushButton("Swap A/B", body);
-    swap->setObjectName("Command1");
-    swap->setGeometry(Twips::rect(4005, 4215, 840, 285));
+    auto* swap = Controls::button(body, "Command1", "Swap A/B", Twips::rect(4005, 4215, 840, 285));
     // Neither button has an action. "Swap A/B" stands right of the output box,
     // a little wider than its caption needs in the desktop font.
     setFirstControl(Txt_A);

@@ -3,6 +3,7 @@
 #include "runtime/Error.h"
 #include "runtime/Parse.h"
 #include "shell/Utilities.h"
+#include "shell/ui/Controls.h"
 #include "shell/ui/Funct_txt_check.h"
 #include "shell/ui/KeyHook.h"
 #include "shell/ui/Twips.h"
@@ -28,21 +29,6 @@ const int kColLeft[4] = {960, 1500, 1980, 2700};
 const int kColWidth[4] = {510, 450, 690, 1020};
 const int kRowTop[2] = {870, 450}; // latitude below longitude
 
-QLabel* label(QWidget* parent, const QString& text, QRect r)
-{
-    auto* l = new QLabel(text, parent);
-    l->setGeometry(r);
-    return l;
-}
-
-QLineEdit* textBox(QWidget* parent, const QString& name, const QString& text, QRect r)
-{
-    auto* t = new QLineEdit(text, parent);
-    t->setObjectName(name);
-    t->setGeometry(r);
-    return t;
-}
-
 } // namespace
 
 FGeo::FGeo() : ToolWindow("FGeo")
@@ -58,9 +44,7 @@ void FGeo::setupUi(QWidget* body)
     buildPoint(body, StartPoint);
     buildPoint(body, EndPoint);
 
-    auto* frame4 = new QGroupBox("Geographic", body);
-    frame4->setObjectName("Frame4");
-    frame4->setGeometry(Twips::rect(60, 2760, 4590, 2370));
+    auto* frame4 = Controls::frame(body, "Frame4", "Geographic", Twips::rect(60, 2760, 4590, 2370));
     auto* tabs = new QTabWidget(frame4);
     tabs->setObjectName("SSTab2");
     tabs->setGeometry(Twips::rect(120, 240, 4350, 2040));
@@ -82,18 +66,16 @@ void FGeo::setupUi(QWidget* body)
     for (int i = 0; i < 2; ++i) {
         const Page& pg = pages[i];
         auto* page = new QWidget;
-        label(page, "Equatorial Earth Radius:", Twips::rect(120, 120, 2100, 255));
-        made[i][0] = textBox(page, pg.eqr, pg.eqrText, Twips::rect(2280, 90, 1140, 315));
-        label(page, pg.unit, Twips::rect(3510, 120, 600, 255));
-        label(page, "Polar Earth Radius:", Twips::rect(120, 480, 2100, 255));
-        made[i][1] = textBox(page, pg.polr, pg.polrText, Twips::rect(2280, 450, 1140, 315));
-        label(page, pg.unit, Twips::rect(3510, 480, 600, 255));
-        auto* out = new QGroupBox("Output:", page);
-        out->setObjectName(pg.output);
-        out->setGeometry(Twips::rect(60, 810, 4140, 690));
-        label(out, "Distance:", Twips::rect(120, 300, 1500, 255));
-        made[i][2] = textBox(out, pg.dist, "0.00", Twips::rect(2220, 270, 1140, 315));
-        label(out, pg.unit, Twips::rect(3450, 300, 600, 255));
+        Controls::label(page, QString(), "Equatorial Earth Radius:", Twips::rect(120, 120, 2100, 255));
+        made[i][0] = Controls::textBox(page, pg.eqr, pg.eqrText, Twips::rect(2280, 90, 1140, 315));
+        Controls::label(page, QString(), pg.unit, Twips::rect(3510, 120, 600, 255));
+        Controls::label(page, QString(), "Polar Earth Radius:", Twips::rect(120, 480, 2100, 255));
+        made[i][1] = Controls::textBox(page, pg.polr, pg.polrText, Twips::rect(2280, 450, 1140, 315));
+        Controls::label(page, QString(), pg.unit, Twips::rect(3510, 480, 600, 255));
+        auto* out = Controls::frame(page, pg.output, "Output:", Twips::rect(60, 810, 4140, 690));
+        Controls::label(out, QString(), "Distance:", Twips::rect(120, 300, 1500, 255));
+        made[i][2] = Controls::textBox(out, pg.dist, "0.00", Twips::rect(2220, 270, 1140, 315));
+        Controls::label(out, QString(), pg.unit, Twips::rect(3450, 300, 600, 255));
         tabs->addTab(page, pg.tab);
     }
     Txt_EQR_ISO = made[0][0];
@@ -106,18 +88,20 @@ void FGeo::setupUi(QWidget* body)
 
 void FGeo::buildPoint(QWidget* body, Point p)
 {
-    auto* frame = new QGroupBox(p == StartPoint ? "Start Point:" : "End Point:", body);
-    frame->setObjectName(p == StartPoint ? "Frame1" : "Frame2");
-    frame->setGeometry(Twips::rect(60, p == StartPoint ? 60 : 1410, 4590, 1290));
+    auto* frame = Controls::frame(body, p == StartPoint ? "Frame1" : "Frame2",
+                                  p == StartPoint ? "Start Point:" : "End Point:",
+                                  Twips::rect(60, p == StartPoint ? 60 : 1410, 4590, 1290));
     const char* heads[4] = {"Deg", "Min", "Sec", "Hemisphere"};
-    for (int col = 0; col < 4; ++col) label(frame, heads[col], Twips::rect(kColLeft[col], 210, kColWidth[col], 225));
-    label(frame, "Longitud:", Twips::rect(75, kRowTop[Lon] + 30, 870, 255));
-    label(frame, "Latitude:", Twips::rect(75, kRowTop[Lat] + 30, 870, 255));
+    for (int col = 0; col < 4; ++col)
+        Controls::label(frame, QString(), heads[col], Twips::rect(kColLeft[col], 210, kColWidth[col], 225));
+    Controls::label(frame, QString(), "Longitud:", Twips::rect(75, kRowTop[Lon] + 30, 870, 255));
+    Controls::label(frame, QString(), "Latitude:", Twips::rect(75, kRowTop[Lat] + 30, 870, 255));
 
     for (Coord c : {Lat, Lon}) {
         for (Field k : {Deg, Min, Sec}) {
             const QString name = QString("txt_%1_%2_%3").arg(kCoordName[c], kFieldName[k], kPointSuffix[p]);
-            QLineEdit* box = textBox(frame, name, "0", Twips::rect(kColLeft[k], kRowTop[c], kColWidth[k], 315));
+            QLineEdit* box =
+                Controls::textBox(frame, name, "0", Twips::rect(kColLeft[k], kRowTop[c], kColWidth[k], 315));
             box_[p][c][k] = box;
             KeyHook::onKeyPress(box, [this, p, c, k](int& key) { txt_KeyPress(p, c, k, key); });
             connect(box, &QLineEdit::textChanged, this, [this, p, c, k] { txt_Change(p, c, k); });
@@ -141,9 +125,8 @@ void FGeo::buildPoint(QWidget* body, Point p)
         });
     }
 
-    auto* reset = new QPushButton("Reset", frame);
-    reset->setObjectName(p == StartPoint ? "Bt_Resetsp" : "Bt_Resetep");
-    reset->setGeometry(Twips::rect(3780, kRowTop[Lon], 720, 315));
+    auto* reset = Controls::button(frame, p == StartPoint ? "Bt_Resetsp" : "Bt_Resetep", "Reset",
+                                   Twips::rect(3780, kRowTop[Lon], 720, 315));
     connect(reset, &QPushButton::clicked, this, [this, p] { p == StartPoint ? Bt_Resetsp_Click() : Bt_Resetep_Click(); });
 }
 

@@ -1,5 +1,6 @@
 #include "shell/ui/FPropaganda.h"
 
+#include "shell/ui/Controls.h"
 #include "shell/ui/Twips.h"
 
 #include <QEvent>
@@ -22,9 +23,7 @@ void FPropaganda::setupUi(QWidget* body)
     if (QMdiSubWindow* sub = subWindow()) {
         sub->setWindowFlags(Qt::FramelessWindowHint);
     }
-    Label1 = new QLabel("Brindlewick", body);
-    Label1->setObjectName("Label1");
-    Label1->setGeometry(Twips::rect(30, 30, 4650, 420));
+    Label1 = Controls::label(body, "Label1", "Brindlewick", Twips::rect(30, 30, 4650, 420));
     QFont f = Label1->font();
     f.setBold(true);
     f.setPointSizeF(13.5);
@@ -37,9 +36,7 @@ void FPropaganda::setupUi(QWidget* body)
     Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Text1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
 
-    Command1 = new QPushButton("Minimize", body);
-    Command1->setObjectName("Command1");
-    Command1->setGeometry(Twips::rect(75, 8130, 4590, 390));
+    Command1 = Controls::button(body, "Command1", "Minimize", Twips::rect(75, 8130, 4590, 390));
     connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
 
     body->installEventFilter(this);

@@ -2,6 +2,7 @@
 
 #include "runtime/Error.h"
 #include "runtime/System.h"
+#include "shell/ui/Controls.h"
 #include "shell/ui/Twips.h"
 
 #include <QFrame>
@@ -24,11 +25,8 @@ frmAbout::frmAbout() : ToolWindow("frmAbout")
 void frmAbout::setupUi(QWidget* body)
 {
     auto label = [body](const char* name, const QString& text, QRect r) {
-        auto* l = new QLabel(text, body);
-        l->setObjectName(name);
-        l->setGeometry(r);
+        QLabel* l = Controls::label(body, name, text, r, Qt::AlignLeft | Qt::AlignTop);
         l->setWordWrap(true);
-        l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         return l;
     };
     auto* picIcon = label("picIcon", QString(), Twips::rect(240, 240, 540, 540));
@@ -49,14 +47,10 @@ void frmAbout::setupUi(QWidget* body)
         line->setFrameShadow(y == 2040 ? QFrame::Sunken : QFrame::Plain);
         line->setGeometry(Twips::rect(100, y, 4200, 15));
     }
-    auto* ok = new QPushButton("OK", body);
-    ok->setObjectName("cmdOK");
-    ok->setGeometry(Twips::rect(2985, 2300, 1260, 375));
+    auto* ok = Controls::button(body, "cmdOK", "OK", Twips::rect(2985, 2300, 1260, 375));
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, [this] { cmdOK_Click(); });
-    auto* sys = new QPushButton("&System Info...", body);
-    sys->setObjectName("cmdSysInfo");
-    sys->setGeometry(Twips::rect(2985, 2800, 1260, 375));
+    auto* sys = Controls::button(body, "cmdSysInfo", "&System Info...", Twips::rect(2985, 2800, 1260, 375));
     connect(sys, &QPushButton::clicked, this, [this] { cmdSysInfo_Click(); });
 }
 

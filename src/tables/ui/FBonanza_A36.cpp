@@ -2,6 +2,7 @@
 
 #include "runtime/Error.h"
 #include "shell/ui/MDIForm1.h"
+#include "shell/ui/Controls.h"
 #include "shell/ui/Twips.h"
 #include "shell/ui/Wforms.h"
 #include "tables/Bonanza_sheet.h"
@@ -30,9 +31,7 @@ void FBonanza_A36::setupUi(QWidget* body)
             | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint;
         if (sub->windowFlags() != fixed) sub->setWindowFlags(fixed);
     }
-    Label1 = new QLabel("Dozaduze Aircraft Company", body);
-    Label1->setObjectName("Label1");
-    Label1->setGeometry(Twips::rect(0, 0, 6000, 345));
+    Label1 = Controls::label(body, "Label1", "Dozaduze Aircraft Company", Twips::rect(0, 0, 6000, 345));
     QFont big = Label1->font();
     big.setPointSizeF(13.5);
     Label1->setFont(big);
@@ -46,9 +45,8 @@ void FBonanza_A36::setupUi(QWidget* body)
     Text1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
 
-    Label2 = new QLabel("Sample-Information taken from Dozaduze Aircraft Company Website", body);
-    Label2->setObjectName("Label2");
-    Label2->setGeometry(Twips::rect(0, 6000, 6015, 210));
+    Label2 = Controls::label(body, "Label2", "Sample-Information taken from Dozaduze Aircraft Company Website",
+                             Twips::rect(0, 6000, 6015, 210));
 }
 
 void FBonanza_A36::Form_Load()

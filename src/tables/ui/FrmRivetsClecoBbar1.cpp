@@ -1,5 +1,6 @@
 #include "tables/ui/FrmRivetsClecoBbar1.h"
 
+#include "shell/ui/Controls.h"
 #include "shell/ui/Twips.h"
 #include "shell/ui/Wforms.h"
 #include "tables/Rivet_table.h"
@@ -11,16 +12,6 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 
-namespace {
-QLineEdit* textBox(QWidget* parent, const char* name, const QRect& geometry)
-{
-    auto* t = new QLineEdit(parent);
-    t->setObjectName(name);
-    t->setGeometry(geometry);
-    return t;
-}
-} // namespace
-
 FrmRivetsClecoBbar1::FrmRivetsClecoBbar1() : ToolWindow("FrmRivetsClecoBbar1")
 {
     setWindowTitle(RivetCaption::windowCaption);
@@ -29,13 +20,10 @@ FrmRivetsClecoBbar1::FrmRivetsClecoBbar1() : ToolWindow("FrmRivetsClecoBbar1")
 
 void FrmRivetsClecoBbar1::setupUi(QWidget* body)
 {
-    Label1 = new QLabel("Rivets:", body);
-    Label1->setObjectName("Label1");
-    Label1->setGeometry(Twips::rect(60, 15, 12570, 450));
+    Label1 = Controls::label(body, "Label1", "Rivets:", Twips::rect(60, 15, 12570, 450), Qt::AlignLeft | Qt::AlignTop);
     QFont heading = Label1->font();
     heading.setPointSizeF(9.75);
     Label1->setFont(heading);
-    Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     MSHFlexGrid1 = new FlexGrid(16, 9, body);
     MSHFlexGrid1->setObjectName("MSHFlexGrid1");
@@ -50,11 +38,11 @@ void FrmRivetsClecoBbar1::setupUi(QWidget* body)
     TxtNote->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
     Picture2 = PictureBox::make(body, "Picture2", Twips::rect(45, 4980, 6300, 3000), "rivet_driven_small.jpg");
-    Txtdiam = textBox(Picture2, "Txtdiam", Twips::rect(885, 2595, 1290, 300));
-    txtcutfreelength = textBox(Picture2, "txtcutfreelength", Twips::rect(4695, 2385, 1425, 300));
+    Txtdiam = Controls::textBox(Picture2, "Txtdiam", QString(), Twips::rect(885, 2595, 1290, 300));
+    txtcutfreelength = Controls::textBox(Picture2, "txtcutfreelength", QString(), Twips::rect(4695, 2385, 1425, 300));
     Picture1 = PictureBox::make(body, "Picture1", Twips::rect(6405, 4995, 6240, 2985), "rivet_driven.jpg");
-    txtdrivendiam = textBox(Picture1, "txtdrivendiam", Twips::rect(2115, 2550, 1245, 315));
-    Txtdrivenlen = textBox(Picture1, "Txtdrivenlen", Twips::rect(4515, 2400, 1455, 315));
+    txtdrivendiam = Controls::textBox(Picture1, "txtdrivendiam", QString(), Twips::rect(2115, 2550, 1245, 315));
+    Txtdrivenlen = Controls::textBox(Picture1, "Txtdrivenlen", QString(), Twips::rect(4515, 2400, 1455, 315));
 
     QWidget::setTabOrder(MSHFlexGrid1, TxtNote);
     QWidget::setTabOrder(TxtNote, txtcutfreelength);

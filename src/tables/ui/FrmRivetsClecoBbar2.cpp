@@ -1,5 +1,6 @@
 #include "tables/ui/FrmRivetsClecoBbar2.h"
 
+#include "shell/ui/Controls.h"
 #include "shell/ui/Twips.h"
 #include "tables/Rivet_table.h"
 #include "tables/ui/FlexGrid.h"
@@ -10,16 +11,6 @@
 #include <QLabel>
 #include <QLineEdit>
 
-namespace {
-QLineEdit* textBox(QWidget* parent, const char* name, const QRect& geometry, const QString& text)
-{
-    auto* t = new QLineEdit(text, parent);
-    t->setObjectName(name);
-    t->setGeometry(geometry);
-    return t;
-}
-} // namespace
-
 FrmRivetsClecoBbar2::FrmRivetsClecoBbar2() : ToolWindow("FrmRivetsClecoBbar2")
 {
     setWindowTitle(RivetCaption::windowCaption);
@@ -28,13 +19,10 @@ FrmRivetsClecoBbar2::FrmRivetsClecoBbar2() : ToolWindow("FrmRivetsClecoBbar2")
 
 void FrmRivetsClecoBbar2::setupUi(QWidget* body)
 {
-    Label1 = new QLabel("Rivets:", body);
-    Label1->setObjectName("Label1");
-    Label1->setGeometry(Twips::rect(60, 30, 8955, 615));
+    Label1 = Controls::label(body, "Label1", "Rivets:", Twips::rect(60, 30, 8955, 615), Qt::AlignLeft | Qt::AlignTop);
     QFont heading = Label1->font();
     heading.setPointSizeF(9.75);
     Label1->setFont(heading);
-    Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     Picture1 = PictureBox::make(body, "Picture1", Twips::rect(6360, 1080, 6240, 2985), "rivet_driven.jpg");
     CboRivetsize = new QComboBox(body);
@@ -42,11 +30,11 @@ void FrmRivetsClecoBbar2::setupUi(QWidget* body)
     CboRivetsize->setEditable(true);
     CboRivetsize->setEditText("Rivet Diameter");
     CboRivetsize->setGeometry(Twips::rect(30, 720, 2460, 315));
-    QLineEdit* Text1 = textBox(Picture1, "Text1", Twips::rect(2115, 2550, 1245, 315), "Text1");
-    QLineEdit* Text2 = textBox(Picture1, "Text2", Twips::rect(4515, 2400, 1455, 315), "Text1");
+    QLineEdit* Text1 = Controls::textBox(Picture1, "Text1", "Text1", Twips::rect(2115, 2550, 1245, 315));
+    QLineEdit* Text2 = Controls::textBox(Picture1, "Text2", "Text1", Twips::rect(4515, 2400, 1455, 315));
     Picture2 = PictureBox::make(body, "Picture2", Twips::rect(30, 1065, 6300, 3000), "rivet_undriven.jpg");
-    QLineEdit* Text3 = textBox(Picture2, "Text3", Twips::rect(885, 2595, 1290, 300), "Text3");
-    QLineEdit* Text4 = textBox(Picture2, "Text4", Twips::rect(4695, 2385, 1425, 300), "Text4");
+    QLineEdit* Text3 = Controls::textBox(Picture2, "Text3", "Text3", Twips::rect(885, 2595, 1290, 300));
+    QLineEdit* Text4 = Controls::textBox(Picture2, "Text4", "Text4", Twips::rect(4695, 2385, 1425, 300));
 
     // The design leaves the space under the drawings free; the table fills it.
     MSHFlexGrid1 = new FlexGrid(Rivet_table::byDiameterRows + 1, Rivet_table::byDiameterCols + 1, body);

@@ -1,5 +1,6 @@
 #include "tables/ui/Frm_Drill_sizes.h"
 
+#include "shell/ui/Controls.h"
 #include "shell/ui/Twips.h"
 #include "tables/Drill_sizes.h"
 #include "tables/ui/FlexGrid.h"
@@ -14,9 +15,7 @@ Frm_Drill_sizes::Frm_Drill_sizes() : ToolWindow("Frm_Drill_sizes")
 
 void Frm_Drill_sizes::setupUi(QWidget* body)
 {
-    Lbl_drillsizes = new QLabel("Drill Sizes", body);
-    Lbl_drillsizes->setObjectName("Lbl_drillsizes");
-    Lbl_drillsizes->setGeometry(Twips::rect(120, 45, 3240, 375));
+    Lbl_drillsizes = Controls::label(body, "Lbl_drillsizes", "Drill Sizes", Twips::rect(120, 45, 3240, 375));
     QFont big = Lbl_drillsizes->font();
     big.setPointSizeF(13.5);
     Lbl_drillsizes->setFont(big);

@@ -1,6 +1,7 @@
 #include "tools/ui/Astronomy_1.h"
 
 #include "runtime/NumText.h"
+#include "shell/ui/Controls.h"
 #include "shell/ui/Twips.h"
 
 #include <QGroupBox>
@@ -11,32 +12,14 @@
 
 namespace {
 
-QLabel* label(QWidget* parent, const QString& text, QRect r, const char* name = nullptr)
-{
-    auto* l = new QLabel(text, parent);
-    if (name) l->setObjectName(name);
-    l->setGeometry(r);
-    return l;
-}
-
-QGroupBox* frame(QWidget* parent, const char* name, const QString& caption, QRect r)
-{
-    auto* f = new QGroupBox(caption, parent);
-    f->setObjectName(name);
-    f->setGeometry(r);
-    return f;
-}
-
 // One row of a properties frame: caption, value box, unit (twips).
 QLineEdit* propertyRow(QWidget* parent, int top, const QString& caption, const QString& name, const QString& text,
                        const QString& unit, int boxWidth)
 {
     const int boxLeft = 1485;
-    label(parent, caption, Twips::rect(60, top + 30, boxLeft - 90, 240));
-    auto* box = new QLineEdit(text, parent);
-    box->setObjectName(name);
-    box->setGeometry(Twips::rect(boxLeft, top, boxWidth, 300));
-    label(parent, unit, Twips::rect(boxLeft + boxWidth + 30, top + 30, 1500, 240));
+    Controls::label(parent, QString(), caption, Twips::rect(60, top + 30, boxLeft - 90, 240));
+    QLineEdit* box = Controls::textBox(parent, name, text, Twips::rect(boxLeft, top, boxWidth, 300));
+    Controls::label(parent, QString(), unit, Twips::rect(boxLeft + boxWidth + 30, top + 30, 1500, 240));
     return box;
 }
 
@@ -50,7 +33,7 @@ Astronomy_1::Astronomy_1() : ToolWindow("Astronomy_1")
 
 void Astronomy_1::setupUi(QWidget* body)
 {
-    auto* frame1 = frame(body, "Frame1", "Sun and Planets", Twips::rect(45, 45, 4425, 5145));
+    auto* frame1 = Controls::frame(body, "Frame1", "Sun and Planets", Twips::rect(45, 45, 4425, 5145));
     auto* tabs = new QTabWidget(frame1);
     tabs->setObjectName("SSTab1");
     tabs->setGeometry(Twips::rect(60, 240, 4305, 4860));
@@ -61,10 +44,10 @@ void Astronomy_1::setupUi(QWidget* body)
     tabs->setCurrentIndex(0);
 
     // Stands just under the design client area, so it is never seen.
-    auto* note = label(body,
-                       "Mass, Diameter, Length of Day,Length of year, Orbit sizes, Orbit inclination, "
-                       "Precesion Angle, Symbol, History, Name",
-                       Twips::rect(45, 5250, 4425, 480), "Label1");
+    auto* note = Controls::label(body, "Label1",
+                                 "Mass, Diameter, Length of Day,Length of year, Orbit sizes, Orbit inclination, "
+                                 "Precesion Angle, Symbol, History, Name",
+                                 Twips::rect(45, 5250, 4425, 480));
     note->setWordWrap(true);
 
     connect(TabStrip1, &QTabBar::currentChanged, this, [this] { TabStrip1_Click(); });
@@ -73,7 +56,7 @@ void Astronomy_1::setupUi(QWidget* body)
 QWidget* Astronomy_1::sunPage()
 {
     auto* page = new QWidget;
-    auto* f = frame(page, "Frame4", "General Properties", Twips::rect(45, 120, 4170, 2200));
+    auto* f = Controls::frame(page, "Frame4", "General Properties", Twips::rect(45, 120, 4170, 2200));
     struct Row {
         const char *caption, *name, *text, *unit;
     };
@@ -103,7 +86,7 @@ QWidget* Astronomy_1::planetsPage()
     for (const char* planet : {"Mercury", "Venus", "Earth", "Mars", "Jupiter", "Saturn", "Uranus", "Neptune", "Pluto"})
         TabStrip1->addTab(planet);
 
-    auto* f2 = frame(page, "Frame2", "General Properties", Twips::rect(45, 450, 4170, 2310));
+    auto* f2 = Controls::frame(page, "Frame2", "General Properties", Twips::rect(45, 450, 4170, 2310));
     struct Row {
         const char *caption, *unit;
     };
@@ -122,8 +105,8 @@ QWidget* Astronomy_1::planetsPage()
         top += 330;
     }
 
-    auto* f3 = frame(page, "Frame3", "Moons", Twips::rect(45, 2790, 4170, 1650));
-    Lbl_Moons = label(f3, QString(), Twips::rect(90, 240, 4020, 1380), "Lbl_Moons");
+    auto* f3 = Controls::frame(page, "Frame3", "Moons", Twips::rect(45, 2790, 4170, 1650));
+    Lbl_Moons = Controls::label(f3, "Lbl_Moons", QString(), Twips::rect(90, 240, 4020, 1380));
     Lbl_Moons->setWordWrap(true);
     Lbl_Moons->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     return page;
@@ -139,8 +122,8 @@ QWidget* Astronomy_1::stripPage(const char* stripName, const QStringList& tabs)
     strip->setExpanding(false);
     for (const QString& t : tabs) strip->addTab(t);
     if (QByteArray(stripName) == "TabStrip2") {
-        auto* l = label(page, "Asteroids are located between Mars and Jupiter", Twips::rect(120, 600, 3990, 480),
-                        "Label22");
+        auto* l = Controls::label(page, "Label22", "Asteroids are located between Mars and Jupiter",
+                                  Twips::rect(120, 600, 3990, 480));
         l->setWordWrap(true);
     }
     return page;

@@ -5,6 +5,7 @@
 #include "runtime/RtMath.h"
 #include "shell/Calculator.h"
 #include "shell/Utilities.h"
+#include "shell/ui/Controls.h"
 #include "shell/ui/KeyHook.h"
 #include "shell/ui/Twips.h"
 
@@ -16,30 +17,6 @@
 #include <cmath>
 
 namespace {
-
-QPushButton* button(QWidget* parent, const char* name, const QString& caption, QRect r)
-{
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(name);
-    b->setGeometry(r);
-    return b;
-}
-
-QLabel* label(QWidget* parent, const char* name, const QString& caption, QRect r)
-{
-    auto* l = new QLabel(caption, parent);
-    l->setObjectName(name);
-    l->setGeometry(r);
-    return l;
-}
-
-QLineEdit* box(QWidget* parent, const char* name, QRect r)
-{
-    auto* t = new QLineEdit("0", parent);
-    t->setObjectName(name);
-    t->setGeometry(r);
-    return t;
-}
 
 bool isWhole(double v) { return v == std::floor(v); }
 
@@ -92,26 +69,24 @@ QList<FCalculator::Button> FCalculator::operations()
 
 void FCalculator::setupUi(QWidget* body)
 {
-    label(body, "Lab_Status", "Status:", Twips::rect(240, 240, 915, 240));
-    Lbl_error = label(body, "Lbl_error", QString(), Twips::rect(1230, 240, 2040, 240));
-    label(body, "Label1", "y:", Twips::rect(285, 555, 825, 240));
-    y_val = box(body, "y_val", Twips::rect(1185, 555, 2130, 285));
-    auto* clearY = button(body, "Cmd_clear_y", "Clear (y)", Twips::rect(3435, 570, 825, 285));
+    Controls::label(body, "Lab_Status", "Status:", Twips::rect(240, 240, 915, 240));
+    Lbl_error = Controls::label(body, "Lbl_error", QString(), Twips::rect(1230, 240, 2040, 240));
+    Controls::label(body, "Label1", "y:", Twips::rect(285, 555, 825, 240));
+    y_val = Controls::textBox(body, "y_val", "0", Twips::rect(1185, 555, 2130, 285));
+    auto* clearY = Controls::button(body, "Cmd_clear_y", "Clear (y)", Twips::rect(3435, 570, 825, 285));
     // Wider than designed so the desktop font does not clip the colon.
-    label(body, "Label2", "Result / x :", Twips::rect(285, 960, 885, 330));
-    x_val_result = box(body, "x_val_result", Twips::rect(1185, 885, 2130, 285));
-    auto* clearX = button(body, "Cmd_clear_x", "Clear (x)", Twips::rect(3435, 930, 825, 285));
+    Controls::label(body, "Label2", "Result / x :", Twips::rect(285, 960, 885, 330));
+    x_val_result = Controls::textBox(body, "x_val_result", "0", Twips::rect(1185, 885, 2130, 285));
+    auto* clearX = Controls::button(body, "Cmd_clear_x", "Clear (x)", Twips::rect(3435, 930, 825, 285));
 
-    auto* frame = new QGroupBox(body);
-    frame->setObjectName("Frame2");
-    frame->setGeometry(Twips::rect(240, 1275, 4110, 555));
+    auto* frame = Controls::frame(body, "Frame2", QString(), Twips::rect(240, 1275, 4110, 555));
     but_deg = new QRadioButton("Deg", frame);
     but_deg->setObjectName("but_deg");
     but_deg->setGeometry(Twips::rect(135, 180, 645, 285));
     but_rad = new QRadioButton("Rad", frame);
     but_rad->setObjectName("but_rad");
     but_rad->setGeometry(Twips::rect(900, 180, 690, 285));
-    auto* swap = button(frame, "cmd_swapxy", "swap x,y", Twips::rect(3195, 180, 825, 285));
+    auto* swap = Controls::button(frame, "cmd_swapxy", "swap x,y", Twips::rect(3195, 180, 825, 285));
 
     // Five rows of four; the third column of the first row stands 15 twips
     // further right than the others.
@@ -121,7 +96,7 @@ void FCalculator::setupUi(QWidget* body)
     for (int i = 0; i < ops.size(); ++i) {
         const int row = i / 4, col = i % 4;
         const int left = row == 0 && col == 2 ? 2505 : lefts[col];
-        auto* b = button(body, ops[i].name, ops[i].caption, Twips::rect(left, tops[row], 780, 285));
+        auto* b = Controls::button(body, ops[i].name, ops[i].caption, Twips::rect(left, tops[row], 780, 285));
         const bool division = QByteArray(ops[i].name) == "cmd_Fdiv";
         connect(b, &QPushButton::clicked, this, [this, f = ops[i].compute, division] { operate(f, division); });
     }

@@ -6,6 +6,7 @@
 #include "runtime/Format.h"
 #include "runtime/Parse.h"
 #include "runtime/RtMath.h"
+#include "shell/ui/Controls.h"
 #include "shell/ui/KeyHook.h"
 #include "shell/ui/Twips.h"
 
@@ -25,9 +26,7 @@ Financial_1::Financial_1() : ToolWindow("Financial_1")
 
 void Financial_1::setupUi(QWidget* body)
 {
-    auto* frame = new QGroupBox("Financial", body);
-    frame->setObjectName("Frame1");
-    frame->setGeometry(Twips::rect(60, 15, 4455, 4620));
+    auto* frame = Controls::frame(body, "Frame1", "Financial", Twips::rect(60, 15, 4455, 4620));
     // Captions sit on the frame's top line and the contents start at its top
     // edge, so the designed positions inside the frames hold.
     frame->setStyleSheet("QGroupBox { border: 1px solid palette(mid); border-radius: 2px; margin-top: 6px; }"
@@ -35,16 +34,10 @@ void Financial_1::setupUi(QWidget* body)
                          " left: 6px; top: -7px; padding: 0 2px; }");
 
     auto label = [](QWidget* parent, const char* name, const QString& text, QRect r) {
-        auto* l = new QLabel(text, parent);
-        l->setObjectName(name);
-        l->setGeometry(r);
-        l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        return l;
+        return Controls::label(parent, name, text, r, Qt::AlignRight | Qt::AlignVCenter);
     };
     auto box = [this, frame](const char* name, const QString& text, QRect r, const QString& keys) {
-        auto* t = new QLineEdit(text, frame);
-        t->setObjectName(name);
-        t->setGeometry(r);
+        QLineEdit* t = Controls::textBox(frame, name, text, r);
         t->installEventFilter(this); // the focus handler
         KeyHook::onKeyPress(t, [this, keys](int& k) {
             Lbl_stat_fin->clear();
@@ -53,16 +46,12 @@ void Financial_1::setupUi(QWidget* body)
         return t;
     };
     auto button = [this](QWidget* parent, const char* name, const QString& text, QRect r, void (Financial_1::*click)()) {
-        auto* b = new QPushButton(text, parent);
-        b->setObjectName(name);
-        b->setGeometry(r);
+        QPushButton* b = Controls::button(parent, name, text, r);
         connect(b, &QPushButton::clicked, this, [this, click] { (this->*click)(); });
         return b;
     };
 
-    Lbl_stat_fin = new QLabel(frame);
-    Lbl_stat_fin->setObjectName("Lbl_stat_fin");
-    Lbl_stat_fin->setGeometry(Twips::rect(3120, 150, 1245, 510));
+    Lbl_stat_fin = Controls::label(frame, "Lbl_stat_fin", QString(), Twips::rect(3120, 150, 1245, 510));
     QFont big = Lbl_stat_fin->font();
     big.setPointSizeF(13.5);
     Lbl_stat_fin->setFont(big);
@@ -91,9 +80,7 @@ void Financial_1::setupUi(QWidget* body)
     label(frame, "Label8", "FV:", Twips::rect(1740, 2220, 435, 255));
     Txt_FV = box("Txt_FV", QString(), Twips::rect(2220, 2220, wide, 255), money);
 
-    auto* frame4 = new QGroupBox("Due begin/end period", frame);
-    frame4->setObjectName("Frame4");
-    frame4->setGeometry(Twips::rect(105, 2550, 4260, 510));
+    auto* frame4 = Controls::frame(frame, "Frame4", "Due begin/end period", Twips::rect(105, 2550, 4260, 510));
     Opt_beg_per = new QRadioButton("Begin", frame4);
     Opt_beg_per->setObjectName("Opt_beg_per");
     Opt_beg_per->setGeometry(Twips::rect(105, 225, 1455, 240));
@@ -102,9 +89,7 @@ void Financial_1::setupUi(QWidget* body)
     Opt_end_per->setGeometry(Twips::rect(2760, 210, 1410, 240));
     Opt_end_per->setChecked(true);
 
-    auto* frame2 = new QGroupBox("Calculate:", frame);
-    frame2->setObjectName("Frame2");
-    frame2->setGeometry(Twips::rect(90, 3120, 4260, 585));
+    auto* frame2 = Controls::frame(frame, "Frame2", "Calculate:", Twips::rect(90, 3120, 4260, 585));
     auto* cmdN = button(frame2, "Cmd_N", "N", Twips::rect(105, 225, 705, 285), &Financial_1::Cmd_N_Click);
     auto* cmdI = button(frame2, "Cmd_i_per_year", "i%y", Twips::rect(870, 225, 780, 285),
                         &Financial_1::Cmd_i_per_year_Click);
@@ -112,9 +97,7 @@ void Financial_1::setupUi(QWidget* body)
     auto* cmdPMT = button(frame2, "Cmd_PMT", "PMT", Twips::rect(2580, 225, 780, 285), &Financial_1::Cmd_PMT_Click);
     auto* cmdFV = button(frame2, "Cmd_FV", "FV", Twips::rect(3420, 240, 690, 285), &Financial_1::Cmd_FV_Click);
 
-    Label9 = new QLabel(frame);
-    Label9->setObjectName("Label9");
-    Label9->setGeometry(Twips::rect(105, 3780, 4260, 360));
+    Label9 = Controls::label(frame, "Label9", QString(), Twips::rect(105, 3780, 4260, 360));
     Label9->setWordWrap(true);
     auto* reset = button(frame, "Btn_Resetvalues", "Reset Values", Twips::rect(3120, 4230, 1140, 300),
                          &Financial_1::Btn_Resetvalues_Click);

@@ -1,0 +1,71 @@
+#include "shell/ui/Controls.h"
+
+#include "shell/ui/Twips.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabBar>
+#include <QTabWidget>
+
+#include <algorithm>
+
+namespace Controls {
+
+QLabel* label(QWidget* parent, const QString& name, const QString& caption, const QRect& r, Qt::Alignment align)
+{
+    auto* c = new QLabel(caption, parent);
+    c->setObjectName(name);
+    c->setGeometry(r);
+    c->setAlignment(align);
+    return c;
+}
+
+QLineEdit* textBox(QWidget* parent, const QString& name, const QString& text, const QRect& r)
+{
+    auto* c = new QLineEdit(text, parent);
+    c->setObjectName(name);
+    c->setGeometry(r);
+    return c;
+}
+
+QPushButton* button(QWidget* parent, const QString& name, const QString& caption, const QRect& r)
+{
+    auto* c = new QPushButton(caption, parent);
+    c->setObjectName(name);
+    c->setGeometry(r);
+    return c;
+}
+
+QGroupBox* frame(QWidget* parent, const QString& name, const QString& caption, const QRect& r)
+{
+    auto* c = new QGroupBox(caption, parent);
+    c->setObjectName(name);
+    c->setGeometry(r);
+    return c;
+}
+
+QGroupBox* tightFrame(QWidget* parent, const QString& name, const QString& caption, const QRect& r)
+{
+    QGroupBox* c = frame(parent, name, caption, r);
+    c->setStyleSheet(QStringLiteral("QGroupBox { border: 1px solid palette(mid); border-radius: 2px; margin-top: 6px; }"
+                                    "QGroupBox::title { subcontrol-origin: margin; left: 6px; padding: 0 2px; }"));
+    return c;
+}
+
+QWidget* addTab(QTabWidget* tabs, const QString& caption)
+{
+    auto* page = new QWidget;
+    tabs->addTab(page, caption);
+    return page;
+}
+
+double tabTop(const QTabWidget* tabs, double designTop)
+{
+    // The design's tab strip is 360 twips; Qt's page starts below its own bar.
+    const double bar = tabs->tabBar()->sizeHint().height() * Twips::perPixel;
+    return designTop - std::max(bar, 300.0);
+}
+
+} // namespace Controls
