@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTabBar>
 #include <QTabWidget>
 
@@ -33,6 +34,14 @@ QLineEdit* textBox(QWidget* parent, const QString& name, const QString& text, co
 QPushButton* button(QWidget* parent, const QString& name, const QString& caption, const QRect& r)
 {
     auto* c = new QPushButton(caption, parent);
+    c->setObjectName(name);
+    c->setGeometry(r);
+    return c;
+}
+
+QRadioButton* option(QWidget* parent, const QString& name, const QString& caption, const QRect& r)
+{
+    auto* c = new QRadioButton(caption, parent);
     c->setObjectName(name);
     c->setGeometry(r);
     return c;

@@ -10,6 +10,7 @@ class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QRadioButton;
 class QRect;
 class QTabWidget;
 class QWidget;
@@ -20,6 +21,7 @@ QLabel* label(QWidget* parent, const QString& name, const QString& caption, cons
               Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter);
 QLineEdit* textBox(QWidget* parent, const QString& name, const QString& text, const QRect& r);
 QPushButton* button(QWidget* parent, const QString& name, const QString& caption, const QRect& r);
+QRadioButton* option(QWidget* parent, const QString& name, const QString& caption, const QRect& r);
 QGroupBox* frame(QWidget* parent, const QString& name, const QString& caption, const QRect& r);
 // A frame whose caption stands on its border line, as on the original
 // platform, so a design's first row fits just under the caption.

@@ -80,12 +80,8 @@ void FCalculator::setupUi(QWidget* body)
     auto* clearX = Controls::button(body, "Cmd_clear_x", "Clear (x)", Twips::rect(3435, 930, 825, 285));
 
     auto* frame = Controls::frame(body, "Frame2", QString(), Twips::rect(240, 1275, 4110, 555));
-    but_deg = new QRadioButton("Deg", frame);
-    but_deg->setObjectName("but_deg");
-    but_deg->setGeometry(Twips::rect(135, 180, 645, 285));
-    but_rad = new QRadioButton("Rad", frame);
-    but_rad->setObjectName("but_rad");
-    but_rad->setGeometry(Twips::rect(900, 180, 690, 285));
+    but_deg = Controls::option(frame, "but_deg", "Deg", Twips::rect(135, 180, 645, 285));
+    but_rad = Controls::option(frame, "but_rad", "Rad", Twips::rect(900, 180, 690, 285));
     auto* swap = Controls::button(frame, "cmd_swapxy", "swap x,y", Twips::rect(3195, 180, 825, 285));
 
     // Five rows of four; the third column of the first row stands 15 twips

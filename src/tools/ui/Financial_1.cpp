@@ -81,12 +81,8 @@ void Financial_1::setupUi(QWidget* body)
     Txt_FV = box("Txt_FV", QString(), Twips::rect(2220, 2220, wide, 255), money);
 
     auto* frame4 = Controls::frame(frame, "Frame4", "Due begin/end period", Twips::rect(105, 2550, 4260, 510));
-    Opt_beg_per = new QRadioButton("Begin", frame4);
-    Opt_beg_per->setObjectName("Opt_beg_per");
-    Opt_beg_per->setGeometry(Twips::rect(105, 225, 1455, 240));
-    Opt_end_per = new QRadioButton("End", frame4);
-    Opt_end_per->setObjectName("Opt_end_per");
-    Opt_end_per->setGeometry(Twips::rect(2760, 210, 1410, 240));
+    Opt_beg_per = Controls::option(frame4, "Opt_beg_per", "Begin", Twips::rect(105, 225, 1455, 240));
+    Opt_end_per = Controls::option(frame4, "Opt_end_per", "End", Twips::rect(2760, 210, 1410, 240));
     Opt_end_per->setChecked(true);
 
     auto* frame2 = Controls::frame(frame, "Frame2", "Calculate:", Twips::rect(90, 3120, 4260, 585));
