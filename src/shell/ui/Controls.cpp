@@ -14,45 +14,43 @@
 
 namespace Controls {
 
-QLabel* label(QWidget* parent, const QString& name, const QString& caption, const QRect& r, Qt::Alignment align)
+namespace {
+// Every control here is made from its design text and parent alike.
+template <class W>
+W* make(QWidget* parent, const QString& name, const QString& text, const QRect& r)
 {
-    auto* c = new QLabel(caption, parent);
+    auto* c = new W(text, parent);
     c->setObjectName(name);
     c->setGeometry(r);
+    return c;
+}
+} // namespace
+
+QLabel* label(QWidget* parent, const QString& name, const QString& caption, const QRect& r, Qt::Alignment align)
+{
+    QLabel* c = make<QLabel>(parent, name, caption, r);
     c->setAlignment(align);
     return c;
 }
 
 QLineEdit* textBox(QWidget* parent, const QString& name, const QString& text, const QRect& r)
 {
-    auto* c = new QLineEdit(text, parent);
-    c->setObjectName(name);
-    c->setGeometry(r);
-    return c;
+    return make<QLineEdit>(parent, name, text, r);
 }
 
 QPushButton* button(QWidget* parent, const QString& name, const QString& caption, const QRect& r)
 {
-    auto* c = new QPushButton(caption, parent);
-    c->setObjectName(name);
-    c->setGeometry(r);
-    return c;
+    return make<QPushButton>(parent, name, caption, r);
 }
 
 QRadioButton* option(QWidget* parent, const QString& name, const QString& caption, const QRect& r)
 {
-    auto* c = new QRadioButton(caption, parent);
-    c->setObjectName(name);
-    c->setGeometry(r);
-    return c;
+    return make<QRadioButton>(parent, name, caption, r);
 }
 
 QGroupBox* frame(QWidget* parent, const QString& name, const QString& caption, const QRect& r)
 {
-    auto* c = new QGroupBox(caption, parent);
-    c->setObjectName(name);
-    c->setGeometry(r);
-    return c;
+    return make<QGroupBox>(parent, name, caption, r);
 }
 
 QGroupBox* tightFrame(QWidget* parent, const QString& name, const QString& caption, const QRect& r)
