@@ -2,7 +2,7 @@
 
 namespace Bonanza_sheet {
 
-// Figures after the maker's published weight statement and specification
+// Figures after the maker's published weight statement and data
 // pages; the runs of full stops are as printed, so values do not line up.
 const QStringList& lines()
 {

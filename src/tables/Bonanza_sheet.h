@@ -1,5 +1,5 @@
 #pragma once
-// The weight statement and specification sheet of the Bonanza A36: 121 fixed
+// The weight statement and data sheet of the Bonanza A36: 121 fixed
 // lines, laid out as the maker's printed pages (label, run of full stops,
 // value with imperial and metric figures in one text).
 #include <QStringList>

@@ -1,5 +1,5 @@
 #pragma once
-// The Bonanza A36 weight statement and specification sheet, a child window
+// The Bonanza A36 weight statement and data sheet, a child window
 // inside the frame. The frame grows to hold it; when the sheet goes away the
 // frame and the information window return to their default places.
 #include "shell/ui/ToolWindow.h"
