@@ -154,6 +154,42 @@ class Monkey {
 public:
     Monkey(ToolWindow* window, unsigned seed, Watchdog& dog) : window_(window), rng_(seed), dog_(dog) {}
 
+    // Paste from the context menu: it bypasses the key filters.
+    void pasteInto(QLineEdit* box, const QString& text)
+    {
+        action_ = QString("pasting \"%1\" into %2").arg(text.left(30), box->objectName());
+        guarded([&] { box->setText(text); });
+        typed_.insert(box->text());
+    }
+
+    void click(QAbstractButton* b)
+    {
+        action_ = QString("clicking %1").arg(b->objectName().isEmpty() ? b->text() : b->objectName());
+        guarded([&] { QTest::mouseClick(b, Qt::LeftButton, {}, b->rect().center()); });
+    }
+
+    static QList<QLineEdit*> editableBoxes(QWidget* root)
+    {
+        QList<QLineEdit*> out;
+        for (auto* e : boxes(root))
+            if (!e->isReadOnly()) out.append(e);
+        return out;
+    }
+
+    static QList<QAbstractButton*> buttons(QWidget* root)
+    {
+        QList<QAbstractButton*> out;
+        for (auto* b : usable<QAbstractButton>(root))
+            if (!forbidden(b)) out.append(b);
+        return out;
+    }
+
+    void setStep(const QString& step)
+    {
+        step_ = step;
+        dog_.step(step.toStdString());
+    }
+
     void run(int steps)
     {
         // The first fault ends the run: later steps would only repeat it.
@@ -235,7 +271,7 @@ private:
         }
     }
 
-    QList<QLineEdit*> boxes(QWidget* root)
+    static QList<QLineEdit*> boxes(QWidget* root)
     {
         QList<QLineEdit*> out;
         for (auto* e : usable<QLineEdit>(root))
@@ -276,15 +312,8 @@ private:
 
     void paste(QWidget* root)
     {
-        QList<QLineEdit*> editable;
-        for (auto* e : boxes(root))
-            if (!e->isReadOnly()) editable.append(e);
-        QLineEdit* box = any(editable);
-        if (!box) return;
-        const QString text = hostileTexts()[pick(hostileTexts().size())];
-        action_ = QString("pasting \"%1\" into %2").arg(text.left(30), box->objectName());
-        guarded([&] { box->setText(text); });
-        typed_.insert(box->text());
+        QLineEdit* box = any(editableBoxes(root));
+        if (box) pasteInto(box, hostileTexts()[pick(hostileTexts().size())]);
     }
 
     void clickList(QWidget* root)
@@ -323,13 +352,7 @@ private:
 
     void clickButton(QWidget* root)
     {
-        QList<QAbstractButton*> buttons;
-        for (auto* b : usable<QAbstractButton>(root))
-            if (!forbidden(b)) buttons.append(b);
-        QAbstractButton* b = any(buttons);
-        if (!b) return;
-        action_ = QString("clicking %1").arg(b->objectName().isEmpty() ? b->text() : b->objectName());
-        guarded([&] { QTest::mouseClick(b, Qt::LeftButton, {}, b->rect().center()); });
+        if (QAbstractButton* b = any(buttons(root))) click(b);
     }
 
     void clickGridOrCalendar(QWidget* root)
@@ -437,6 +460,45 @@ TEST_P(AllWindowsMonkey, SurvivesRandomUseAndLoadsAgain)
     EXPECT_EQ(w->loadCount(), loads + 1);
     EXPECT_TRUE(w->isVisible());
     EXPECT_EQ(snapshot(w), fresh);
+}
+
+// Not left to chance: every hostile text in every box the user can reach,
+// each followed by every button, on every page of the window's tab strips.
+TEST_P(AllWindowsMonkey, TakesEveryHostileTextInEveryBoxWithEveryButton)
+{
+    const Window& win = windows()[GetParam()];
+    SCOPED_TRACE(win.item);
+    win.open();
+    ToolWindow* w = WindowCatalog::instanceFor(win.item);
+    ASSERT_NE(w, nullptr);
+    Watchdog dog(std::chrono::seconds(60));
+    Monkey monkey(w, 0, dog);
+
+    QList<std::pair<QTabBar*, int>> pages = {{nullptr, 0}};
+    for (QTabBar* bar : usable<QTabBar>(w->body()))
+        for (int i = 0; i < bar->count(); ++i) pages.append({bar, i});
+    for (const auto& [bar, index] : pages) {
+        if (!w->body() || ::testing::Test::HasFailure()) return;
+        if (bar) {
+            monkey.setStep(QString("%1 page %2: ").arg(w->objectName()).arg(index));
+            QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(index).center());
+        }
+        const QList<QLineEdit*> boxes = Monkey::editableBoxes(w->body());
+        const QList<QAbstractButton*> buttons = Monkey::buttons(w->body());
+        for (QLineEdit* box : boxes) {
+            for (const QString& text : hostileTexts()) {
+                monkey.setStep(QString("%1 page %2: ").arg(w->objectName()).arg(index));
+                if (!w->body() || !box->isVisible() || ::testing::Test::HasFailure()) break;
+                monkey.pasteInto(box, text);
+                monkey.check();
+                for (QAbstractButton* b : buttons) {
+                    if (!w->body() || !b->isVisible()) continue;
+                    monkey.click(b);
+                    monkey.check();
+                }
+            }
+        }
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryWindow, AllWindowsMonkey, ::testing::Range(0, 14),
