@@ -19,9 +19,6 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
-#include <QPointer>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QRegularExpression>
 #include <QSet>
 #include <QTabBar>
@@ -131,8 +128,8 @@ const QStringList& allowedMessages()
     return messages;
 }
 
-// Buttons a user may not press here: they close the window or start another program.
-// Buttons that open a pop-up menu would wait in its event loop.
+// Buttons a user may not press here: the about box's that close it or start
+// another program, and those whose pop-up menu would wait in its own event loop.
 bool forbidden(const QAbstractButton* b)
 {
     const QString n = b->objectName();
