@@ -1,5 +1,5 @@
 #pragma once
-// A double whose arithmetic fails as the original runtime's did: a result
+// A double whose arithmetic fails instead of giving inf or nan: a result
 // beyond the double range raises "Overflow", a root or power outside its
 // domain "Invalid procedure call or argument", x / 0 "Division by zero".
 // The flow and atmosphere formulas are written with it so that every

@@ -1,6 +1,6 @@
 #pragma once
-// The run-time error trap: our stand-in for the original runtime's errors.
-// Model code raises a RuntimeError where that runtime would fail; a handler
+// The run-time error trap. Model code raises a RuntimeError where a
+// computation cannot give a number; a handler
 // that traps errors catches it and reports its description through one
 // reporter (a title-less message box in the program, a recorder in tests).
 #include <QString>

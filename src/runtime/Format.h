@@ -1,5 +1,5 @@
 #pragma once
-// Pattern formatting of numbers, in the original runtime's pattern language:
+// Pattern formatting of numbers, in a small pattern language:
 // "0" a digit always shown, "#" a digit shown where needed, "." the decimal
 // point, "E+"/"E-" an exponent (sign always / only when negative).
 // Always "." as decimal point: windows read their own output back.

@@ -1,5 +1,5 @@
 #pragma once
-// Elementary functions with the original runtime's failures: a result beyond
+// Elementary functions that fail instead of giving inf or nan: a result beyond
 // the double range is "Overflow", an argument outside the domain is
 // "Invalid procedure call or argument", x / 0 is "Division by zero".
 // No caller ever sees inf or nan.

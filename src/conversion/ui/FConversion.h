@@ -21,7 +21,7 @@ public:
 
     FConversion();
 
-    // Handlers, callable as the original's event procedures.
+    // Handlers, public so tests can call them as the events do.
     void Conversions_Click(int previousTab);
     void Txt_A_KeyPress(int& keyAscii);
     void Txt_A_KeyUp(int& keyCode, int shift);

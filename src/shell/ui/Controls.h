@@ -23,8 +23,7 @@ QLineEdit* textBox(QWidget* parent, const QString& name, const QString& text, co
 QPushButton* button(QWidget* parent, const QString& name, const QString& caption, const QRect& r);
 QRadioButton* option(QWidget* parent, const QString& name, const QString& caption, const QRect& r);
 QGroupBox* frame(QWidget* parent, const QString& name, const QString& caption, const QRect& r);
-// A frame whose caption stands on its border line, as on the original
-// platform, so a design's first row fits just under the caption.
+// A frame whose caption stands on its border line, so a design's first row fits just under the caption.
 QGroupBox* tightFrame(QWidget* parent, const QString& name, const QString& caption, const QRect& r);
 
 // Adds a page to a tab control whose designs place controls relative to the

@@ -36,7 +36,7 @@ T& open()
 // Loaded tool windows, in the order they were loaded.
 const QList<ToolWindow*>& loaded();
 void markLoaded(ToolWindow* w, bool isLoaded);
-// Loaded windows counted as the original counted them: the frame included.
+// Loaded windows, the frame included.
 int loadedCount();
 
 } // namespace Forms

@@ -1,5 +1,5 @@
 #pragma once
-// The original toolkit's key notifications on any widget: key-down (key code
+// Key notifications on any widget: key-down (key code
 // and shift state), key-press (character code by reference: set it to 0 and
 // the character never reaches the box) and key-up. Keys that carry no
 // character (arrows, Delete, Shift) raise no key-press.

@@ -63,7 +63,7 @@ void ToolWindow::showForm()
 
 void ToolWindow::focusFirstControl()
 {
-    // As on the original platform, a window that gets the focus hands it back
+    // A window that gets the focus hands it back
     // to the control that had it, or else to its first control in the keyboard
     // order, so the user can type at once.
     if (!body_) return;
