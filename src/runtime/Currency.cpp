@@ -1,6 +1,7 @@
 #include "runtime/Currency.h"
 
 #include "runtime/Error.h"
+#include "runtime/NumText.h"
 #include "runtime/Parse.h"
 #include "runtime/RtMath.h"
 
@@ -9,12 +10,28 @@
 
 namespace rt {
 
+namespace {
+
+// The decimals of the locale's currency: the digits of its zero amount but one.
+int currencyDecimals(const QLocale& locale)
+{
+    const QString zero = locale.toCurrencyString(0.0, QStringLiteral("#"));
+    int digits = 0;
+    for (QChar c : zero) digits += c.isDigit();
+    return digits > 0 ? digits - 1 : 0;
+}
+
+} // namespace
+
 QString formatCurrency(double x)
 {
     chk(x);
     const QLocale locale;
-    const QString magnitude = locale.toCurrencyString(std::fabs(x));
-    if (x < 0 && magnitude != locale.toCurrencyString(0.0)) return locale.toCurrencyString(x);
+    // Rounded like every other pattern, on the decimal digits, before the
+    // locale lays the amount out.
+    const double amount = roundDecimal(x, currencyDecimals(locale));
+    const QString magnitude = locale.toCurrencyString(std::fabs(amount));
+    if (amount < 0 && magnitude != locale.toCurrencyString(0.0)) return locale.toCurrencyString(amount);
     return magnitude;
 }
 

@@ -3,11 +3,10 @@
 #include "runtime/Currency.h"
 #include "runtime/RtMath.h"
 
-#include <cmath>
-#include <cstdio>
-#include <cstdlib>
+#include "runtime/NumText.h"
+
+#include <charconv>
 #include <string>
-#include <vector>
 
 namespace rt {
 namespace {
@@ -59,11 +58,13 @@ void trimDecimals(std::string& s, int keep)
     while (static_cast<int>(s.size() - dot - 1) > keep && s.back() == '0') s.pop_back();
 }
 
-bool allZero(const std::string& s)
+// The digits of d from 10^from down to 10^to.
+std::string places(const DecimalDigits& d, int from, int to)
 {
-    for (char c : s)
-        if (c >= '1' && c <= '9') return false;
-    return true;
+    std::string s;
+    if (from >= to) s.reserve(static_cast<size_t>(from - to) + 1);
+    for (int place = from; place >= to; --place) s += d.at(place);
+    return s;
 }
 
 } // namespace
@@ -74,40 +75,33 @@ QString format(double x, QStringView pattern)
     chk(x);
     const Pattern p = parse(pattern);
     const int decimals = p.minDec + p.optDec;
-    std::vector<char> buf(static_cast<size_t>(decimals) + 32);
+    DecimalDigits d(x);
     std::string out;
-    bool negative = x < 0;
-    const double a = std::fabs(x);
 
     if (p.scientific) {
-        std::snprintf(buf.data(), buf.size(), "%.*e", decimals, a);
-        std::string s(buf.data());
-        const auto e = s.find('e');
-        std::string mant = s.substr(0, e);
-        int exp10 = std::atoi(s.c_str() + e + 1);
+        d.roundAt(d.leadingPlace() - decimals);
+        const int exp10 = d.isZero() ? 0 : d.leadingPlace();
+        std::string mant = places(d, exp10, exp10);
+        if (p.point) mant += "." + places(d, exp10 - 1, exp10 - decimals);
         trimDecimals(mant, p.minDec);
-        if (a == 0) exp10 = 0;
-        if (!p.point && mant.back() == '.') mant.pop_back();
         if (mant.back() == '.' && p.minDec == 0 && p.optDec > 0) mant.pop_back();
-        std::string ex = std::to_string(exp10 < 0 ? -exp10 : exp10);
+        char buf[16];
+        std::string ex(buf, std::to_chars(buf, buf + sizeof buf, exp10 < 0 ? -exp10 : exp10).ptr);
         if (static_cast<int>(ex.size()) < p.minExp) ex.insert(0, static_cast<size_t>(p.minExp) - ex.size(), '0');
         out = mant + "E" + (exp10 < 0 ? "-" : (p.expPlus ? "+" : "")) + ex;
-        if (allZero(mant)) negative = false;
     } else {
-        buf.resize(static_cast<size_t>(std::snprintf(nullptr, 0, "%.*f", decimals, a)) + 1);
-        std::snprintf(buf.data(), buf.size(), "%.*f", decimals, a);
-        std::string s(buf.data());
-        trimDecimals(s, p.minDec);
-        if (allZero(s)) negative = false;
-        auto dot = s.find('.');
-        std::string ip = s.substr(0, dot);
-        std::string dp = dot == std::string::npos ? "" : s.substr(dot + 1);
+        d.roundAt(-decimals);
+        std::string ip = d.isZero() || d.leadingPlace() < 0 ? std::string("0") : places(d, d.leadingPlace(), 0);
+        std::string dp = places(d, -1, -decimals);
+        trimDecimals(dp.insert(0, "."), p.minDec);
+        dp.erase(0, 1);
         if (ip == "0" && p.minInt == 0) ip.clear();
         if (static_cast<int>(ip.size()) < p.minInt) ip.insert(0, static_cast<size_t>(p.minInt) - ip.size(), '0');
         out = ip;
         if (p.point) out += "." + dp;
     }
-    out = p.prefix + (negative ? "-" : "") + out + p.suffix;
+    // A value that rounds to zero carries no sign.
+    out = p.prefix + (x < 0 && !d.isZero() ? "-" : "") + out + p.suffix;
     return QString::fromLatin1(out.c_str());
 }
 

@@ -3,13 +3,17 @@
 #include "runtime/RtMath.h"
 
 #include <charconv>
-#include <cstdio>
-#include <cstdlib>
-#include <string>
+#include <cmath>
 
 namespace rt {
 
 namespace {
+
+std::string intText(int n)
+{
+    char buf[16];
+    return std::string(buf, std::to_chars(buf, buf + sizeof buf, n).ptr);
+}
 
 // Lays out a mantissa's digits ("15", no point) with its power of ten.
 QString layout(bool negative, std::string digits, int exp10)
@@ -19,9 +23,8 @@ QString layout(bool negative, std::string digits, int exp10)
     if (exp10 >= 15 || exp10 < -4) {
         out = digits.substr(0, 1);
         if (digits.size() > 1) out += "." + digits.substr(1);
-        char ex[16];
-        std::snprintf(ex, sizeof ex, "E%c%02d", exp10 < 0 ? '-' : '+', exp10 < 0 ? -exp10 : exp10);
-        out += ex;
+        const std::string ex = intText(exp10 < 0 ? -exp10 : exp10);
+        out += std::string("E") + (exp10 < 0 ? '-' : '+') + (ex.size() < 2 ? "0" : "") + ex;
     } else if (exp10 < 0) {
         out = "0." + std::string(static_cast<size_t>(-exp10 - 1), '0') + digits;
     } else {
@@ -33,35 +36,90 @@ QString layout(bool negative, std::string digits, int exp10)
     return QString::fromLatin1(out.c_str());
 }
 
-// Splits "-d.ddde+XX" into sign, digits and exponent, then lays it out.
-QString fromScientific(std::string s)
+// Splits "d.ddde+XX" (no sign) into digits and exponent.
+void splitScientific(const char* begin, const char* end, std::string& digits, int& exp10)
 {
-    const bool negative = s[0] == '-';
-    if (negative) s.erase(0, 1);
+    const std::string_view s(begin, static_cast<size_t>(end - begin));
     const auto e = s.find('e');
-    const int exp10 = std::atoi(s.c_str() + e + 1);
-    const std::string digits = s.substr(0, 1) + (e > 2 ? s.substr(2, e - 2) : std::string());
-    return layout(negative, digits, exp10);
+    std::from_chars(s.data() + e + 1 + (s[e + 1] == '+'), s.data() + s.size(), exp10);
+    digits = std::string(s.substr(0, 1));
+    if (e > 2) digits += s.substr(2, e - 2);
+}
+
+QString fromScientific(double x, int precision)
+{
+    chk(x);
+    if (x == 0) return QStringLiteral("0");
+    char buf[64];
+    const double a = std::fabs(x);
+    const auto res = precision < 0 ? std::to_chars(buf, buf + sizeof buf, a, std::chars_format::scientific)
+                                   : std::to_chars(buf, buf + sizeof buf, a, std::chars_format::scientific, precision);
+    std::string digits;
+    int exp10 = 0;
+    splitScientific(buf, res.ptr, digits, exp10);
+    return layout(x < 0, digits, exp10);
 }
 
 } // namespace
 
-QString str(double x)
+QString str(double x) { return fromScientific(x, 14); }
+
+QString strShortest(double x) { return fromScientific(x, -1); }
+
+DecimalDigits::DecimalDigits(double x)
 {
-    chk(x);
-    if (x == 0) return QStringLiteral("0");
+    if (x == 0) return;
     char buf[64];
-    std::snprintf(buf, sizeof buf, "%.14e", x); // 15 significant digits, rounded
-    return fromScientific(buf);
+    const auto res = std::to_chars(buf, buf + sizeof buf, std::fabs(x), std::chars_format::scientific, 14);
+    splitScientific(buf, res.ptr, digits_, lead_);
+    while (digits_.back() == '0') digits_.pop_back();
 }
 
-QString strShortest(double x)
+char DecimalDigits::at(int place) const
+{
+    const long long i = static_cast<long long>(lead_) - place;
+    return i >= 0 && i < static_cast<long long>(digits_.size()) ? digits_[static_cast<size_t>(i)] : '0';
+}
+
+void DecimalDigits::roundAt(int place)
+{
+    if (isZero()) return;
+    const long long keep = static_cast<long long>(lead_) - place + 1; // digits that stay
+    if (keep >= static_cast<long long>(digits_.size())) return;
+    if (keep < 0) {
+        digits_.clear();
+        return;
+    }
+    const bool up = digits_[static_cast<size_t>(keep)] >= '5';
+    digits_.resize(static_cast<size_t>(keep));
+    if (up) {
+        size_t i = digits_.size();
+        while (i > 0 && digits_[i - 1] == '9') digits_[--i] = '0';
+        if (i > 0) ++digits_[i - 1];
+        else {
+            digits_.insert(digits_.begin(), '1');
+            ++lead_;
+        }
+    }
+    while (!digits_.empty() && digits_.back() == '0') digits_.pop_back();
+}
+
+double DecimalDigits::value() const
+{
+    if (isZero()) return 0;
+    const std::string text = digits_ + "e" + intText(lead_ - static_cast<int>(digits_.size()) + 1);
+    double v = 0;
+    std::from_chars(text.data(), text.data() + text.size(), v);
+    return v;
+}
+
+double roundDecimal(double x, int decimals)
 {
     chk(x);
-    if (x == 0) return QStringLiteral("0");
-    char buf[64];
-    const auto res = std::to_chars(buf, buf + sizeof buf, x, std::chars_format::scientific);
-    return fromScientific(std::string(buf, res.ptr));
+    DecimalDigits d(x);
+    if (d.isZero() || static_cast<long long>(d.leadingPlace()) + decimals + 1 >= 15) return x;
+    d.roundAt(-decimals);
+    return x < 0 ? -d.value() : d.value();
 }
 
 } // namespace rt

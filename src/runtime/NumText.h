@@ -1,5 +1,8 @@
 #pragma once
+// Number texts never depend on the C library's locale: Qt sets LC_NUMERIC
+// from the desktop, and every window reads its own output back with ".".
 #include <QString>
+#include <string>
 
 namespace rt {
 
@@ -11,5 +14,31 @@ QString str(double x);
 // The same layout with the shortest digits that read back as exactly x:
 // fifteen digits would lose the last bits of a computed value.
 QString strShortest(double x);
+
+// The decimal digits of |x| as the plain number text has them (15 significant
+// digits, rounded from the binary value). Every rounding for display acts on
+// these digits, half away from zero, so that a value whose text ends in 5
+// rounds up however the binary value lies: 0.19665 shows as 0.1967.
+class DecimalDigits {
+public:
+    explicit DecimalDigits(double x); // x finite
+    bool isZero() const { return digits_.empty(); }
+    int leadingPlace() const { return lead_; } // power of ten of the first digit
+    // The digit at the place of 10^place, '0' outside the digits.
+    char at(int place) const;
+    // Rounds half away from zero to a whole multiple of 10^place; a carry can
+    // raise the leading place ("9.99995" kept to 10^-4 is "10.0000").
+    void roundAt(int place);
+    // The value of the digits, nearest double.
+    double value() const;
+
+private:
+    std::string digits_; // significant digits, first one non-zero; empty for zero
+    int lead_ = 0;
+};
+
+// x rounded half away from zero to `decimals` places of its decimal digits;
+// x itself when those places hold all its digits.
+double roundDecimal(double x, int decimals);
 
 } // namespace rt

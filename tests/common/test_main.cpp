@@ -3,7 +3,25 @@
 #include "shell/ui/QuillApp.h"
 
 #include <QLocale>
+#include <clocale>
 #include <gtest/gtest.h>
+
+namespace {
+
+// scripts/test runs tests once more on a decimal-comma desktop
+// (QM_EXPECT_COMMA_LOCALE=1 with a generated de_DE locale). Should the C
+// library not find that locale it would fall back to "." in silence and the
+// run would prove nothing, so every test program of the run fails instead.
+class CommaDesktop : public ::testing::Environment {
+public:
+    void SetUp() override
+    {
+        EXPECT_NE(std::setlocale(LC_NUMERIC, ""), nullptr) << "the locale of LC_ALL/LC_NUMERIC is not available";
+        EXPECT_STREQ(std::localeconv()->decimal_point, ",") << "the desktop locale has no decimal comma";
+    }
+};
+
+} // namespace
 
 int main(int argc, char** argv)
 {
@@ -11,5 +29,6 @@ int main(int argc, char** argv)
     ::testing::InitGoogleTest(&argc, argv);
     QuillApp app(argc, argv);
     QuillApp::setUp(false);
+    if (qEnvironmentVariableIsSet("QM_EXPECT_COMMA_LOCALE")) ::testing::AddGlobalTestEnvironment(new CommaDesktop);
     return RUN_ALL_TESTS();
 }

@@ -320,6 +320,17 @@ TEST_F(Conversion, ClosingAndReopeningStartsAfresh)
 }
 
 // Run by hand (--gtest_also_run_disabled_tests) to look at the window.
+TEST_F(Conversion, ThePrefixTabRoundsHalfwayValuesUpAndWritesThePoint)
+{
+    tabs->setCurrentIndex(Prefix);
+    pick(Prefix, 8, 8);
+    typed("0.000123445");
+    EXPECT_EQ(B->text(), "1.2345E-4");
+    typed("1.5");
+    pick(Prefix, 8, 5);
+    EXPECT_EQ(B->text(), "1.5E-3");
+}
+
 TEST_F(Conversion, DISABLED_SaveScreenshot)
 {
     w->showForm();

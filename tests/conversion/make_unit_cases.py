@@ -3,11 +3,15 @@
 an input and the text the output box must show. The factors and formulas are
 written out here a second time, independently of the C++ tables, in the same
 order and bracketing (Python floats are IEEE doubles and math.pow is C's pow),
-and the display text follows the result formatter's rules.
+and the display text follows the result formatter's rules, rounding the
+15 significant digits of the plain number text half away from zero.
 
     python3 tests/conversion/make_unit_cases.py > tests/conversion/UnitCases.inc
 """
 import math
+from decimal import ROUND_HALF_UP, Decimal, getcontext
+
+getcontext().prec = 1000  # whole numbers of any size keep every digit
 
 p10 = lambda n: math.pow(10.0, n)
 pw = math.pow
@@ -307,17 +311,27 @@ def plain(x):
     return ("-" if x < 0 else "") + out
 
 
+def decimal15(a):
+    """The 15 significant digits of the plain number text, as an exact decimal."""
+    return Decimal("%.14e" % a)
+
+
 def formatted(x):
+    """Rounds the decimal digits of the plain number text half away from zero."""
     a, f = abs(x), x - math.floor(x)
-    if f == 0 or 1 <= a < 10 or (a < 1 and f >= 0.1):
-        s = "%.4f" % a
-    elif 10 <= a <= 10000:
-        s = "%.2f" % a
+    d = decimal15(a)
+    if f == 0 or 1 <= a < 10 or (a < 1 and f >= 0.1) or 10 <= a <= 10000:
+        places = 2 if 10 <= a <= 10000 and f != 0 else 4
+        r = d.quantize(Decimal(1).scaleb(-places), rounding=ROUND_HALF_UP)
+        s = format(r, "f")
     else:
-        m, e = ("%.4e" % a).split("e")
-        s = m + "E" + ("-" if int(e) < 0 else "+") + "%02d" % abs(int(e))
-        return ("-" if x < 0 and float(m) != 0 else "") + s
-    return ("-" if x < 0 and float(s) != 0 else "") + s
+        e = d.adjusted() if d else 0
+        r = d.scaleb(-e).quantize(Decimal("1.0000"), rounding=ROUND_HALF_UP)
+        if r >= 10:
+            e += 1
+            r = (r / 10).quantize(Decimal("1.0000"), rounding=ROUND_HALF_UP)
+        s = format(r, "f") + "E" + ("-" if e < 0 else "+") + "%02d" % abs(e)
+    return ("-" if x < 0 and r != 0 else "") + s
 
 
 INPUTS = ["1", "2.5", "-7", "0.3", "1234.5", "1E-3", "88", "-0.04", "6.02E+5"]

@@ -9,6 +9,7 @@
 #include <cmath>
 #include <limits>
 #include <optional>
+#include <string>
 
 namespace {
 
@@ -40,6 +41,50 @@ TEST(PatternFormat, UsesThePeriodWhateverTheLocale)
     EXPECT_EQ(rt::format(2.5, u"#0.00"), "2.50");
     EXPECT_EQ(rt::str(2.5), "2.5");
     QLocale::setDefault(QLocale::c());
+}
+
+// Rounding acts on the 15-digit decimal text, half away from zero, never on
+// the binary value just below or above it (0.19665 is 0.19664999... in binary).
+TEST(PatternFormat, RoundsTheDecimalTextHalfAwayFromZero)
+{
+    const std::string e308 = "179769313486232" + std::string(294, '0');
+    const std::string tiny = "0." + std::string(323, '0') + "494065645841247" + std::string(62, '0');
+    const struct {
+        double x;
+        std::string pattern;
+        std::string text;
+    } cases[] = {
+        {0.19665, "#0.0000", "0.1967"},    {-0.19665, "#0.0000", "-0.1967"}, {2.5, "#0", "3"},
+        {0.5, "#0", "1"},                  {-2.5, "#0", "-3"},               {1.005, "#0.00", "1.01"},
+        {9.99995, "#0.0000", "10.0000"},   {-9.99995, "#0.0000", "-10.0000"},
+        {9.99995e99, "0.0000E+00", "1.0000E+100"}, {0.0123445, "0.0000E+00", "1.2345E-02"},
+        {0.000123445, "0.0###E-0#", "1.2345E-4"}, {-9.99995e-7, "0.0###E-0#", "-1.0E-6"},
+        {1.00005, "0.0###E-0#", "1.0001E0"},
+        // A whole number beyond 15 digits: its 15 digits, then zeros.
+        {1e32, "#0.0000", "100000000000000000000000000000000.0000"},
+        {-1e32, "0.0000E+00", "-1.0000E+32"},
+        {12345678901234567890.0, "#0", "12345678901234600000"},
+        {1.7976931348623157e308, "#0.00", e308 + ".00"},
+        {1.7976931348623157e308, "0.0000E+00", "1.7977E+308"},
+        {5e-324, "0.0000E+00", "4.9407E-324"}, {5e-324, "#0.0000", "0.0000"}, {-5e-324, "#0.0000", "0.0000"},
+        {5e-324, "#0." + std::string(400, '0'), tiny},
+        {-0.0, "#0.0000", "0.0000"},       {-0.0, "0.0000E+00", "0.0000E+00"}, {-0.0, "0.0###E-0#", "0.0E0"},
+        {-0.00005, "#0.0000", "-0.0001"},  {-0.000049, "#0.0000", "0.0000"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(rt::format(c.x, QString::fromStdString(c.pattern)), QString::fromStdString(c.text))
+            << c.x << " " << c.pattern;
+}
+
+TEST(PatternFormat, ManyDecimalsCostOnlyTheirText)
+{
+    const QString pattern = QStringLiteral("#0.") + QString(100000, u'0');
+    const QString half = rt::format(0.5, pattern);
+    EXPECT_EQ(half.size(), 100002);
+    EXPECT_TRUE(half.startsWith(u"0.5000")) << half.left(10).toStdString();
+    const QString most = rt::format(-1.7976931348623157e308, pattern);
+    EXPECT_EQ(most.size(), 1 + 309 + 1 + 100000);
+    EXPECT_TRUE(most.startsWith(u"-179769313486232000")) << most.left(20).toStdString();
 }
 
 TEST(PatternFormat, InfinityAndNanAreRuntimeErrors)
@@ -77,6 +122,19 @@ TEST(FormatResult, ChoosesThePatternFromTheNumber)
         {12345.678, {}, "1.2346E+04"}, {999999.9999999999, {}, "1.0000E+06"},
         {7.4, 0, "7"},             {3.14159, 2, "3.14"},         {7.25, -1, "7."},
         {7.25, 0.5, "7."},         {3.14159, 3, "3.142"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(Utilities::format_result(c.x, c.d), c.text) << c.x << " d=" << c.d.value_or(-99);
+}
+
+TEST(FormatResult, AValueHalfwayInItsDecimalTextRoundsAwayFromZero)
+{
+    const ResultCase cases[] = {
+        {0.19665, {}, "0.1967"},    {2.00005, {}, "2.0001"},       {-0.30005, {}, "-0.3001"},
+        {10.045, {}, "10.05"},      {10.125, {}, "10.13"},         {-10.125, {}, "-10.13"},
+        {12344.5, {}, "1.2345E+04"}, {0.0123445, {}, "1.2345E-02"}, {12.344, {}, "12.34"},
+        {0.7866 / 4, {}, "0.1967"}, {1.0005, 3, "1.001"},          {2.5, 0, "3"},
+        {1e32, {}, "100000000000000000000000000000000.0000"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(Utilities::format_result(c.x, c.d), c.text) << c.x << " d=" << c.d.value_or(-99);

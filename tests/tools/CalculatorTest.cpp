@@ -152,6 +152,17 @@ TEST_F(CalculatorWindow, ChainedOperationsUseTheShownValue)
     EXPECT_EQ(xBox->text(), "0.0000");
 }
 
+TEST_F(CalculatorWindow, ShownResultsRoundTheirDecimalTextAndReadBackWithThePoint)
+{
+    enter("0.7866", "4");
+    click("cmd_Fdiv"); // 0.19665, a hair below in binary
+    EXPECT_EQ(xBox->text(), "0.1967");
+    click("cmd_pi");
+    EXPECT_EQ(xBox->text(), "3.1416");
+    click("cmd_x2"); // the shown 3.1416 read back, squared
+    EXPECT_EQ(xBox->text(), "9.8697");
+}
+
 TEST_F(CalculatorWindow, RefusedOperandsChangeNothingSilently)
 {
     struct Case {

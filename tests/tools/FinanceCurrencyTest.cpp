@@ -28,6 +28,12 @@ TEST(CurrencyFormat, FollowsTheDefaultLocale)
         {"de_DE", 100000, "100.000,00\u00a0€"},
         {"de_DE", -1110.2050194164946, "-1.110,21\u00a0€"},
         {"ja_JP", -1110.4, "(￥1,110)"},
+        // Halfway in the decimal text: away from zero, as every pattern rounds.
+        {"en_US", 1.005, "$1.01"},
+        {"en_US", -1.005, "($1.01)"},
+        {"en_US", -0.005, "($0.01)"},
+        {"de_DE", 2.675, "2,68\u00a0€"},
+        {"ja_JP", 1110.5, "￥1,111"},
     };
     for (const TextCase& c : cases) {
         PinnedLocale pin(c.locale);
