@@ -50,12 +50,10 @@ Pattern parse(QStringView p)
     return r;
 }
 
-// Drops optional trailing decimal zeros, keeping `keep` decimals.
-void trimDecimals(std::string& s, int keep)
+// Drops optional trailing zeros from the decimals, keeping `keep` of them.
+void trimDecimals(std::string& decimals, int keep)
 {
-    const auto dot = s.find('.');
-    if (dot == std::string::npos) return;
-    while (static_cast<int>(s.size() - dot - 1) > keep && s.back() == '0') s.pop_back();
+    while (static_cast<int>(decimals.size()) > keep && decimals.back() == '0') decimals.pop_back();
 }
 
 // The digits of d from 10^from down to 10^to.
@@ -82,9 +80,10 @@ QString format(double x, QStringView pattern)
         d.roundAt(d.leadingPlace() - decimals);
         const int exp10 = d.isZero() ? 0 : d.leadingPlace();
         std::string mant = places(d, exp10, exp10);
-        if (p.point) mant += "." + places(d, exp10 - 1, exp10 - decimals);
-        trimDecimals(mant, p.minDec);
-        if (mant.back() == '.' && p.minDec == 0 && p.optDec > 0) mant.pop_back();
+        std::string dp = places(d, exp10 - 1, exp10 - decimals);
+        trimDecimals(dp, p.minDec);
+        // "0.##E+0" drops a point left without digits; "0.E+0" keeps it.
+        if (p.point && !(dp.empty() && p.optDec > 0)) mant += "." + dp;
         char buf[16];
         std::string ex(buf, std::to_chars(buf, buf + sizeof buf, exp10 < 0 ? -exp10 : exp10).ptr);
         if (static_cast<int>(ex.size()) < p.minExp) ex.insert(0, static_cast<size_t>(p.minExp) - ex.size(), '0');
@@ -93,8 +92,7 @@ QString format(double x, QStringView pattern)
         d.roundAt(-decimals);
         std::string ip = d.isZero() || d.leadingPlace() < 0 ? std::string("0") : places(d, d.leadingPlace(), 0);
         std::string dp = places(d, -1, -decimals);
-        trimDecimals(dp.insert(0, "."), p.minDec);
-        dp.erase(0, 1);
+        trimDecimals(dp, p.minDec);
         if (ip == "0" && p.minInt == 0) ip.clear();
         if (static_cast<int>(ip.size()) < p.minInt) ip.insert(0, static_cast<size_t>(p.minInt) - ip.size(), '0');
         out = ip;
