@@ -10,6 +10,9 @@ namespace rt {
 
 // "#0", "#0.00", "#0.", "0.0000E+00", "0.0###E-0#" ..., and the named format
 // "currency" (rt::formatCurrency, the one text that follows the locale).
+// Digits come from the value's 15-digit decimal text (rt::DecimalDigits),
+// rounded half away from zero: 10.125 under "#0.00" is "10.13", and a whole
+// number beyond 15 digits shows those digits, then zeros.
 // A value that rounds to zero never gets a minus sign. inf raises "Overflow", nan
 // "Invalid procedure call or argument".
 QString format(double x, QStringView pattern);
