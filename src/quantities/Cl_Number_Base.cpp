@@ -50,11 +50,13 @@ std::vector<int> digitsOf(Words words, int b)
     return out;
 }
 
+} // namespace
+
 // Digit values may stand at face value ("9" typed in base 2 weighs 9): the
 // fraction's excess carries into the whole part, then both are exact.
 // A value beyond the double range is an overflow, as it is for a parse.
-template <class Exact>
-Exact exactValue(bool negative, int base, const std::vector<uint8_t>& whole, std::vector<uint8_t> fraction)
+Cl_Number_Base::Exact Cl_Number_Base::exact(bool negative, int base, const std::vector<uint8_t>& whole,
+                                            std::vector<uint8_t> fraction)
 {
     unsigned carry = 0;
     for (size_t i = fraction.size(); i-- > 0;) {
@@ -77,8 +79,6 @@ Exact exactValue(bool negative, int base, const std::vector<uint8_t>& whole, std
     x.fraction = std::move(fraction);
     return x;
 }
-
-} // namespace
 
 void Cl_Number_Base::setzen_base10(const QString& v)
 {
@@ -132,7 +132,7 @@ Cl_Number_Base::Exact Cl_Number_Base::to_decimal(const QString& s, int b)
     whole.reserve(static_cast<size_t>(intEnd));
     for (qsizetype i = 0; i < intEnd; ++i) whole.push_back(weight(i));
     for (qsizetype i = p + 1; p >= 0 && i < s.size(); ++i) fraction.push_back(weight(i));
-    return exactValue<Exact>(false, b, whole, std::move(fraction));
+    return exact(false, b, whole, std::move(fraction));
 }
 
 // The hub in base 10 is read as the leading-number parse reads it (sign,
@@ -143,7 +143,7 @@ Cl_Number_Base::Exact Cl_Number_Base::hub_value(const QString& s)
     if (n.radix != 10) {
         std::vector<uint8_t> whole;
         for (char c : n.digits) whole.push_back(static_cast<uint8_t>(c <= '9' ? c - '0' : (c | 0x20) - 'a' + 10));
-        return exactValue<Exact>(false, n.radix, whole, {});
+        return exact(false, n.radix, whole, {});
     }
     const std::string& t = n.digits;
     const size_t e = t.find('e');
@@ -167,8 +167,9 @@ Cl_Number_Base::Exact Cl_Number_Base::hub_value(const QString& s)
     digits.erase(digits.begin(), digits.begin() + static_cast<std::ptrdiff_t>(lead));
     while (digits.back() == 0) digits.pop_back();
     point += exp10 - static_cast<long long>(lead);
-    // 310 whole digits are beyond the double range; the text's length must not decide the work.
-    if (point > 310) rt::raise(rt::Err::Overflow);
+    // A whole part of 310 digits is beyond the double range: the text's
+    // length must not decide the work.
+    if (point > 309) rt::raise(rt::Err::Overflow);
     // Below 10^-20 ten fraction digits are zero in every base up to 16
     // (16^10 < 10^13): a smaller value shows the same and costs no more.
     if (point < -20) point = -20;
@@ -179,7 +180,7 @@ Cl_Number_Base::Exact Cl_Number_Base::hub_value(const QString& s)
     whole.resize(static_cast<size_t>(std::max(point, 0LL)), 0);
     std::vector<uint8_t> fraction(static_cast<size_t>(std::max(-point, 0LL)), 0);
     fraction.insert(fraction.end(), digits.begin() + split, digits.end());
-    return exactValue<Exact>(n.negative, 10, whole, std::move(fraction));
+    return exact(n.negative, 10, whole, std::move(fraction));
 }
 
 QString Cl_Number_Base::from_decimal(Exact x, int b)
@@ -193,7 +194,7 @@ QString Cl_Number_Base::from_decimal(Exact x, int b)
     QString fracDigits;
     std::vector<uint8_t>& f = x.fraction;
     const auto base = static_cast<unsigned>(x.base);
-    for (int n = 0; n < 10 && !x.fraction.empty(); ++n) {
+    for (int n = 0; n < 10 && !f.empty(); ++n) {
         unsigned carry = 0;
         for (size_t i = f.size(); i-- > 0;) {
             const unsigned v = f[i] * static_cast<unsigned>(b) + carry;

@@ -63,9 +63,13 @@ private:
 
     static QString digit_char(int d);
     static QString digit_value(QChar c);
+    // The value of a setter's text in base b: every character keeps its place.
     static Exact to_decimal(const QString& s, int b);
+    // The value of the base-10 hub, read by the leading-number parse's rules.
     static Exact hub_value(const QString& s);
+    // The value's text in base b: every whole digit, ten fraction digits cut.
     static QString from_decimal(Exact x, int b);
+    static Exact exact(bool negative, int base, const std::vector<uint8_t>& whole, std::vector<uint8_t> fraction);
 
     // One text per base, indexed by the base. The hub is the text of
     // hubBase_: a setter's base, or 10 once output_base10 has rewritten it.

@@ -196,7 +196,7 @@ TEST(NumberBase, OutOfRangeIsReportedAndYieldsEmptyText)
 
     // Where the parse overflows, from the value on that rounds to no double.
     for (const QString& text : {QStringLiteral("1.7976931348623159E308"), QStringLiteral("-1E309"),
-                                QString(310, u'9'), QStringLiteral("1E99999999999"),
+                                QString(309, u'9'), QString(310, u'9'), QStringLiteral("1E99999999999"),
                                 QStringLiteral("&HFFFFFFFFFFFFFC") + QString(242, u'0')}) {
         rec.messages.clear();
         EXPECT_EQ(convert(10, text, 16), QString()) << text.left(30).toStdString();
