@@ -43,7 +43,10 @@ ConvSkeleton::Output convert(int from, int to, QStringView input)
     // Without a from-base the hub stays empty and every base reads "0".
     if (ConvSkeleton::inRange(from, 15)) (numbers.*bases[from].setzen)(input.toString());
     if (!ConvSkeleton::inRange(to, 15)) return std::nullopt;
-    return (numbers.*bases[to].output)();
+    const QString text = (numbers.*bases[to].output)();
+    // The object has reported its error: the output box keeps what it shows.
+    if (numbers.failed()) return std::nullopt;
+    return text;
 }
 
 } // namespace Calc_conv_numbers

@@ -1,40 +1,41 @@
 #include "quantities/Cl_Number_Base.h"
 
 #include "runtime/Error.h"
-#include "runtime/NumText.h"
 #include "runtime/Parse.h"
-#include "runtime/RtMath.h"
 
-#include <charconv>
-#include <cmath>
-#include <cstdint>
+#include <algorithm>
+#include <cstddef>
 #include <string>
-#include <vector>
 
 namespace {
 
-// The base-b digit values of a whole number held in a double, least
-// significant first, by exact remainders: a double's integer value can have
-// up to 309 decimal digits, so it is divided as a multi-word integer.
-std::vector<int> wholeDigits(double ip, int b)
+using Words = std::vector<uint32_t>; // a whole number, least significant word first
+
+// w := w * m + a
+void mulAdd(Words& w, uint32_t m, uint32_t a)
+{
+    uint64_t carry = a;
+    for (uint32_t& word : w) {
+        const uint64_t cur = static_cast<uint64_t>(word) * m + carry;
+        word = static_cast<uint32_t>(cur);
+        carry = cur >> 32;
+    }
+    if (carry != 0) w.push_back(static_cast<uint32_t>(carry));
+}
+
+// Whether a value with this whole part rounds past the largest double: from
+// 2^1024 - 2^970 on, halfway to 2^1024, every value does.
+bool beyondDoubleRange(const Words& w)
+{
+    if (w.size() != 32) return w.size() > 32;
+    return w[31] == 0xFFFFFFFFu && w[30] >= 0xFFFFFC00u;
+}
+
+// The base-b digit values of a whole number, least significant first, by
+// exact remainders of the multi-word division.
+std::vector<int> digitsOf(Words words, int b)
 {
     std::vector<int> out;
-    if (ip < 18446744073709551616.0) { // below 2^64
-        auto n = static_cast<uint64_t>(ip);
-        while (n != 0) {
-            out.push_back(static_cast<int>(n % static_cast<uint64_t>(b)));
-            n /= static_cast<uint64_t>(b);
-        }
-        return out;
-    }
-    int exp2 = 0;
-    const double m = std::frexp(ip, &exp2);                 // ip = m * 2^exp2, 0.5 <= m < 1
-    auto mant = static_cast<uint64_t>(std::ldexp(m, 53));   // exact: a double has 53 bits
-    const int shift = exp2 - 53;                             // > 0 here
-    std::vector<uint32_t> words(static_cast<size_t>((53 + shift) / 32 + 2), 0); // least significant first
-    const int w0 = shift / 32, bit = shift % 32;
-    const unsigned __int128 wide = static_cast<unsigned __int128>(mant) << bit;
-    for (int i = 0; i < 3; ++i) words[static_cast<size_t>(w0 + i)] = static_cast<uint32_t>(wide >> (32 * i));
     while (!words.empty() && words.back() == 0) words.pop_back();
     while (!words.empty()) {
         uint64_t rem = 0;
@@ -51,32 +52,59 @@ std::vector<int> wholeDigits(double ip, int b)
 
 } // namespace
 
+// Digit values may stand at face value ("9" typed in base 2 weighs 9): the
+// fraction's excess carries into the whole part, then both are exact.
+// A value beyond the double range is an overflow, as it is for a parse.
+Cl_Number_Base::Exact Cl_Number_Base::exact(bool negative, int base, const std::vector<uint8_t>& whole,
+                                            std::vector<uint8_t> fraction)
+{
+    unsigned carry = 0;
+    for (size_t i = fraction.size(); i-- > 0;) {
+        const unsigned v = fraction[i] + carry;
+        fraction[i] = static_cast<uint8_t>(v % static_cast<unsigned>(base));
+        carry = v / static_cast<unsigned>(base);
+    }
+    while (!fraction.empty() && fraction.back() == 0) fraction.pop_back();
+    Words w;
+    for (uint8_t d : whole) {
+        mulAdd(w, static_cast<uint32_t>(base), d);
+        if (w.size() > 32) rt::raise(rt::Err::Overflow); // stop early: a long text must not cost its length squared
+    }
+    mulAdd(w, 1, carry);
+    if (beyondDoubleRange(w)) rt::raise(rt::Err::Overflow);
+    Exact x;
+    x.negative = negative;
+    x.base = base;
+    x.whole = std::move(w);
+    x.fraction = std::move(fraction);
+    return x;
+}
+
 void Cl_Number_Base::setzen_base10(const QString& v)
 {
     field_[10] = v;
+    hubBase_ = 10;
 }
 
 void Cl_Number_Base::set(int base, const QString& text)
 {
-    rt::trap([&] {
+    failed_ |= !rt::trap([&] {
+        to_decimal(text, base); // a text beyond the double range fails here and leaves the hub alone
         field_[base] = text;
-        field_[10] = rt::strShortest(to_decimal(text, base));
+        hubBase_ = base;
     });
 }
 
 QString Cl_Number_Base::output(int base)
 {
     QString result;
-    rt::trap([&] {
-        field_[base] = from_decimal(field_[10], base);
+    failed_ |= !rt::trap([&] {
+        const Exact x = hubBase_ == 10 ? hub_value(field_[10]) : to_decimal(field_[hubBase_], hubBase_);
+        field_[base] = from_decimal(x, base);
+        if (base == 10) hubBase_ = 10; // output_base10 rewrites the hub in its own form
         result = field_[base];
     });
     return result;
-}
-
-double Cl_Number_Base::frac_floor(double x)
-{
-    return x - std::floor(x);
 }
 
 QString Cl_Number_Base::digit_char(int d)
@@ -93,62 +121,97 @@ QString Cl_Number_Base::digit_value(QChar c)
     return {};
 }
 
-double Cl_Number_Base::to_decimal(const QString& s, int b)
+Cl_Number_Base::Exact Cl_Number_Base::to_decimal(const QString& s, int b)
 {
     // Any character that is no digit weighs 0 but keeps its place; a digit
-    // not below the base is taken at face value.
+    // not below the base is taken at face value. No sign: "-" is such a character.
     const qsizetype p = s.indexOf(u'.'); // -1: no point
     const qsizetype intEnd = p < 0 ? s.size() : p;
-    double value = 0;
-    int k = 0;
-    for (qsizetype i = intEnd; i-- > 0; ++k) {
-        const double d = rt::val(digit_value(s[i]));
-        // A zero digit adds nothing: skipping it keeps leading zeros from
-        // overflowing the power of a long text.
-        if (d != 0) value = rt::add(value, rt::mul(d, rt::pow(b, k)));
-    }
-    double fraction = 0;
-    if (p >= 0) {
-        int j = 1;
-        for (qsizetype i = p + 1; i < s.size(); ++i, ++j) {
-            const double d = rt::val(digit_value(s[i]));
-            const double w = std::pow(static_cast<double>(b), j);
-            // Past the double range a digit's weight is below anything the
-            // sum can still hold: it adds nothing rather than overflowing.
-            if (d != 0 && std::isfinite(w)) fraction += d / w;
-        }
-    }
-    return rt::add(value, fraction);
+    auto weight = [&](qsizetype i) { return static_cast<uint8_t>(rt::val(digit_value(s[i]))); };
+    std::vector<uint8_t> whole, fraction;
+    whole.reserve(static_cast<size_t>(intEnd));
+    for (qsizetype i = 0; i < intEnd; ++i) whole.push_back(weight(i));
+    for (qsizetype i = p + 1; p >= 0 && i < s.size(); ++i) fraction.push_back(weight(i));
+    return exact(false, b, whole, std::move(fraction));
 }
 
-QString Cl_Number_Base::from_decimal(const QString& s, int b)
+// The hub in base 10 is read as the leading-number parse reads it (sign,
+// point, exponent, blanks, "&H" and "&O"), but to its exact value.
+Cl_Number_Base::Exact Cl_Number_Base::hub_value(const QString& s)
 {
-    const double v = rt::val(s);
-    // A negative value is its magnitude's digits behind a minus sign.
-    const bool negative = v < 0;
-    const double x = negative ? -v : v;
-    const double ip = std::floor(x);
-    const double fp = x - ip;
+    const rt::LeadingNumber n = rt::leadingNumber(s);
+    if (n.radix != 10) {
+        std::vector<uint8_t> whole;
+        for (char c : n.digits) whole.push_back(static_cast<uint8_t>(c <= '9' ? c - '0' : (c | 0x20) - 'a' + 10));
+        return exact(false, n.radix, whole, {});
+    }
+    const std::string& t = n.digits;
+    const size_t e = t.find('e');
+    long long exp10 = 0;
+    if (e != std::string::npos) {
+        for (size_t i = e + 1; i < t.size(); ++i)
+            if (t[i] >= '0' && t[i] <= '9' && exp10 < 100000) exp10 = exp10 * 10 + (t[i] - '0'); // saturates
+        if (t.size() > e + 1 && t[e + 1] == '-') exp10 = -exp10;
+    }
+    // The significant digits and the count of them before the point.
+    std::vector<uint8_t> digits;
+    long long point = -1;
+    for (size_t i = 0; i < std::min(e, t.size()); ++i) {
+        if (t[i] == '.') point = static_cast<long long>(digits.size());
+        else digits.push_back(static_cast<uint8_t>(t[i] - '0'));
+    }
+    if (point < 0) point = static_cast<long long>(digits.size());
+    size_t lead = 0;
+    while (lead < digits.size() && digits[lead] == 0) ++lead;
+    if (lead == digits.size()) return {}; // zero, with no sign
+    digits.erase(digits.begin(), digits.begin() + static_cast<std::ptrdiff_t>(lead));
+    while (digits.back() == 0) digits.pop_back();
+    point += exp10 - static_cast<long long>(lead);
+    // A whole part of 310 digits is beyond the double range: the text's
+    // length must not decide the work.
+    if (point > 309) rt::raise(rt::Err::Overflow);
+    // Below 10^-20 ten fraction digits are zero in every base up to 16
+    // (16^10 < 10^13): a smaller value shows the same and costs no more.
+    if (point < -20) point = -20;
 
+    const auto len = static_cast<long long>(digits.size());
+    const auto split = static_cast<std::ptrdiff_t>(std::clamp(point, 0LL, len));
+    std::vector<uint8_t> whole(digits.begin(), digits.begin() + split);
+    whole.resize(static_cast<size_t>(std::max(point, 0LL)), 0);
+    std::vector<uint8_t> fraction(static_cast<size_t>(std::max(-point, 0LL)), 0);
+    fraction.insert(fraction.end(), digits.begin() + split, digits.end());
+    return exact(n.negative, 10, whole, std::move(fraction));
+}
+
+QString Cl_Number_Base::from_decimal(Exact x, int b)
+{
     QString intDigits;
-    const std::vector<int> digits = wholeDigits(ip, b);
+    const std::vector<int> digits = digitsOf(x.whole, b);
     for (auto it = digits.rbegin(); it != digits.rend(); ++it) intDigits += digit_char(*it);
 
+    // Ten fraction digits, cut: each is what the fraction times b carries
+    // past the point, in exact digit arithmetic of the numeral's own base.
     QString fracDigits;
-    if (fp != 0) {
-        double f = frac_floor(x);
-        for (int n = 0; n < 10; ++n) {
-            int d = static_cast<int>(std::floor(b * f));
-            if (d >= b) d = b - 1;
-            fracDigits += digit_char(d);
-            f = frac_floor(b * f);
+    std::vector<uint8_t>& f = x.fraction;
+    const auto base = static_cast<unsigned>(x.base);
+    for (int n = 0; n < 10 && !f.empty(); ++n) {
+        unsigned carry = 0;
+        for (size_t i = f.size(); i-- > 0;) {
+            const unsigned v = f[i] * static_cast<unsigned>(b) + carry;
+            f[i] = static_cast<uint8_t>(v % base);
+            carry = v / base;
         }
+        fracDigits += digit_char(static_cast<int>(carry));
+        while (!f.empty() && f.back() == 0) f.pop_back();
     }
+    if (!fracDigits.isEmpty()) fracDigits = fracDigits.leftJustified(10, u'0');
 
     QString out;
     if (intDigits.isEmpty() && fracDigits.isEmpty()) out = QStringLiteral("0");
     else if (fracDigits.isEmpty()) out = intDigits;
     else out = (intDigits.isEmpty() ? QStringLiteral("0") : intDigits) + u'.' + fracDigits;
-    if (negative && out != u"0") out.prepend(u'-');
+    // A minus sign only before a digit that is not zero: "-0.0000000000" is no number to show.
+    const bool shownNonZero = !intDigits.isEmpty() || fracDigits.count(u'0') != fracDigits.size();
+    if (x.negative && shownNonZero) out.prepend(u'-');
     return out;
 }

@@ -1,10 +1,14 @@
 #pragma once
 // Number text in the bases 2 to 16, fractions included. Every conversion
-// passes through the decimal hub: a setter reads its base's text into the hub,
-// an output writes the hub in its base. Every public member traps run-time
-// errors (the description is reported and the member yields empty text).
+// passes through the hub: a setter stores its base's text as the hub, an
+// output writes the hub's value in its base. The digits shown are exact for
+// the number typed: its integer digits all, its fraction cut after ten digits.
+// Every public member traps run-time errors (the description is reported and
+// the member yields empty text).
 #include <QString>
 #include <array>
+#include <cstdint>
+#include <vector>
 
 class Cl_Number_Base {
 public:
@@ -40,16 +44,38 @@ public:
     QString output_base15() { return output(15); }
     QString output_base16() { return output(16); }
 
+    // Whether a member has reported a run-time error since the object was made.
+    bool failed() const { return failed_; }
+
 private:
+    // The exact value of a numeral: its whole part as a multi-word integer
+    // (least significant word first) and its fraction digits in `base`
+    // (most significant first, each below the base, no trailing zeros).
+    struct Exact {
+        bool negative = false;
+        int base = 10;
+        std::vector<uint32_t> whole;
+        std::vector<uint8_t> fraction;
+    };
+
     void set(int base, const QString& text);
     QString output(int base);
 
-    static double frac_floor(double x);
     static QString digit_char(int d);
     static QString digit_value(QChar c);
-    static double to_decimal(const QString& s, int b);
-    static QString from_decimal(const QString& s, int b);
+    // The value of a setter's text in base b: every character keeps its place.
+    static Exact to_decimal(const QString& s, int b);
+    // The value of the base-10 hub, read by the leading-number parse's rules.
+    static Exact hub_value(const QString& s);
+    // The value's text in base b: every whole digit, ten fraction digits cut.
+    static QString from_decimal(Exact x, int b);
+    static Exact exact(bool negative, int base, const std::vector<uint8_t>& whole, std::vector<uint8_t> fraction);
 
-    // One text per base, indexed by the base; the base-10 text is the hub.
+    // One text per base, indexed by the base. The hub is the text of
+    // hubBase_: a setter's base, or 10 once output_base10 has rewritten it.
+    // It stays a numeral of its own base because a value such as one third,
+    // typed in base 3, has no finite decimal text.
     std::array<QString, 17> field_;
+    int hubBase_ = 10;
+    bool failed_ = false;
 };

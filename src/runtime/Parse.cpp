@@ -46,44 +46,63 @@ double fromDecimal(const std::string& s)
     return v;
 }
 
-double fromRadix(QStringView digits, int radix)
+// The value of a hexadecimal digit; 99 for any other character.
+int radixDigit(char16_t c)
 {
-    uint64_t v = 0;
-    int n = 0;
-    for (QChar c : digits) {
-        int d;
-        if (isBlank(c)) continue;
-        if (isDigit(c)) d = c.unicode() - u'0';
-        else if (c >= u'a' && c <= u'f') d = c.unicode() - u'a' + 10;
-        else if (c >= u'A' && c <= u'F') d = c.unicode() - u'A' + 10;
-        else break;
-        if (d >= radix) break;
-        v = v * radix + d;
-        if (v > 0xFFFFFFFFull) raise(Err::Overflow);
-        ++n;
+    if (c >= u'0' && c <= u'9') return c - u'0';
+    if (c >= u'a' && c <= u'f') return c - u'a' + 10;
+    if (c >= u'A' && c <= u'F') return c - u'A' + 10;
+    return 99;
+}
+
+// A hexadecimal or octal whole number of any length, rounded once to the
+// nearest double. The first 61 or more significant bits are kept and every
+// later nonzero bit sets the lowest one, which lies far below the 53 bits a
+// double holds: the rounding sees exactly whether the rest was zero.
+double fromRadix(const std::string& digits, int radix)
+{
+    const int bits = radix == 16 ? 4 : 3;
+    uint64_t mant = 0;
+    int exp2 = 0;
+    bool sticky = false;
+    for (char c : digits) {
+        const auto d = static_cast<uint64_t>(radixDigit(static_cast<char16_t>(c)));
+        if ((mant >> (64 - bits)) == 0) {
+            mant = (mant << bits) | d;
+        } else {
+            sticky = sticky || d != 0;
+            if (exp2 < 100000) exp2 += bits; // far past the range already
+        }
     }
-    // Like the original: a short literal is a 16-bit integer, a longer one 32-bit.
-    const bool short16 = (radix == 16 && n <= 4) || (radix == 8 && v <= 0xFFFF);
-    if (short16 && v <= 0xFFFF) return static_cast<int16_t>(static_cast<uint16_t>(v));
-    return static_cast<int32_t>(static_cast<uint32_t>(v));
+    if (sticky) mant |= 1;
+    const double v = std::ldexp(static_cast<double>(mant), exp2);
+    if (std::isinf(v)) raise(Err::Overflow);
+    return v;
 }
 
 } // namespace
 
-double val(QStringView text)
+LeadingNumber leadingNumber(QStringView text)
 {
+    LeadingNumber out;
     int i = 0;
     const int n = static_cast<int>(text.size());
     auto skip = [&] { while (i < n && isBlank(text[i])) ++i; };
     skip();
     if (i + 1 < n && text[i] == u'&') {
-        QChar k = text[i + 1].toUpper();
-        if (k == u'H') return fromRadix(text.mid(i + 2), 16);
-        if (k == u'O') return fromRadix(text.mid(i + 2), 8);
+        const QChar k = text[i + 1].toUpper();
+        if (k == u'H' || k == u'O') {
+            out.radix = k == u'H' ? 16 : 8;
+            for (i += 2; i < n; ++i) {
+                if (isBlank(text[i])) continue;
+                if (radixDigit(text[i].unicode()) >= out.radix) break;
+                out.digits += static_cast<char>(text[i].unicode());
+            }
+            return out;
+        }
     }
-    bool negative = false;
     if (i < n && (text[i] == u'+' || text[i] == u'-')) {
-        negative = text[i] == u'-';
+        out.negative = text[i] == u'-';
         ++i;
     }
     std::string s;
@@ -95,7 +114,7 @@ double val(QStringView text)
         else if (c == u'.' && !dot) { s += '.'; dot = true; }
         else break;
     }
-    if (!digits) return 0;
+    if (!digits) return out;
     if (i < n && (text[i] == u'e' || text[i] == u'E')) {
         int j = i + 1;
         auto skipJ = [&] { while (j < n && isBlank(text[j])) ++j; };
@@ -111,10 +130,16 @@ double val(QStringView text)
         }
         if (expDigits) s += ex;
     }
-    if (s == ".") return 0;
-    double v = fromDecimal(s);
+    out.digits = std::move(s);
+    return out;
+}
+
+double val(QStringView text)
+{
+    const LeadingNumber number = leadingNumber(text);
+    const double v = number.radix == 10 ? fromDecimal(number.digits) : fromRadix(number.digits, number.radix);
     if (v == 0) return 0;
-    return negative ? -v : v;
+    return number.negative ? -v : v;
 }
 
 double cdbl(QStringView text)

@@ -286,6 +286,48 @@ TEST_F(Conversion, PastedTextIsAcceptedAndConverted)
     EXPECT_EQ(B->text(), "-101");
 }
 
+TEST_F(Conversion, TheNumberBaseTabShowsTheDigitsOfTheNumberTyped)
+{
+    rt::MessageRecorder rec;
+    tabs->setCurrentIndex(Nbrs);
+    pick(Nbrs, 0, 0); // dec to dec
+    EXPECT_EQ(typed("1.2"), "1.2");
+    EXPECT_EQ(B->text(), "1.2000000000");
+    to(Nbrs)->setCurrentRow(6); // base 5
+    EXPECT_EQ(B->text(), "1.1000000000");
+    pick(Nbrs, 4, 4); // base 3 to base 3
+    typed("1.1");
+    EXPECT_EQ(B->text(), "1.1000000000");
+    pick(Nbrs, 0, 1); // dec to bin
+    QApplication::clipboard()->setText("-0.0001");
+    A->selectAll();
+    A->paste();
+    EXPECT_EQ(B->text(), "0.0000000000") << "no sign before zero digits";
+    EXPECT_TRUE(rec.messages.isEmpty());
+}
+
+TEST_F(Conversion, TheNumberBaseTabKeepsItsResultAfterAnOverflow)
+{
+    rt::MessageRecorder rec;
+    tabs->setCurrentIndex(Nbrs);
+    pick(Nbrs, 0, 1); // dec to bin
+    typed("5");
+    EXPECT_EQ(B->text(), "101");
+    QApplication::clipboard()->setText("1E400");
+    A->selectAll();
+    A->paste();
+    EXPECT_EQ(B->text(), "101") << "a hub beyond the double range";
+    EXPECT_EQ(rec.messages, QStringList{"Overflow"});
+
+    rec.messages.clear();
+    pick(Nbrs, 1, 0); // bin to dec
+    typed("110");
+    EXPECT_EQ(B->text(), "6");
+    A->setText(QString(1100, u'1'));
+    EXPECT_EQ(B->text(), "6") << "a binary input beyond the double range";
+    EXPECT_EQ(rec.messages, QStringList{"Overflow"});
+}
+
 TEST_F(Conversion, TheButtonsAndTheOutputBoxChangeNothing)
 {
     w->showForm();

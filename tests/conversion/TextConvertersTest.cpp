@@ -26,7 +26,7 @@ TEST(NumberBaseConverter, ConvertsThroughTheDecimalHub)
         {bin, dec, "101", "5"}, {hex, dec, "FF", "255"}, {dec, hex, "255", "FF"}, {oct, bin, "7", "111"},
         {dec, dec, "12", "12"}, {dec, dec, "12.50", "12.5000000000"}, {dec, bin, "12.5", "1100.1000000000"},
         {dec, bin, "0.1", "0.0001100110"}, {bin, dec, "10.1", "2.5000000000"}, {dec, hex, "0.75", "0.C000000000"},
-        {dec, hex, "0.1", "0.1999999999"}, {dec, dec, "12.29", "12.2899999999"}, {dec, dec, "0.29", "0.2900000000"},
+        {dec, hex, "0.1", "0.1999999999"}, {dec, dec, "12.29", "12.2900000000"}, {dec, dec, "0.29", "0.2900000000"},
         {b11, dec, "1A", "21"}, {hex, dec, "ff", "255"}, {bin, dec, "2", "2"}, {dec, b3, "", "0"},
         {dec, b7, "0", "0"}, {b15, b12, "E", "12"}, {b9, b13, "88", "62"}, {b4, b5, "33", "30"},
         {b6, b14, "55", "27"}, {b3, b4, "22", "20"}, {b12, oct, "B", "13"}, {b13, b11, "C", "11"},
@@ -38,6 +38,18 @@ TEST(NumberBaseConverter, ConvertsThroughTheDecimalHub)
         EXPECT_EQ(shown(Calc_conv_numbers::convert(c.from, c.to, QString::fromLatin1(c.input))),
                   QString::fromLatin1(c.expected))
             << c.input << " from " << c.from << " to " << c.to;
+}
+
+TEST(NumberBaseConverter, AnOverflowIsReportedOnceAndWritesNothing)
+{
+    for (const QString& input : {QStringLiteral("1E400"), QString(400, u'9')}) {
+        rt::MessageRecorder rec;
+        EXPECT_EQ(shown(Calc_conv_numbers::convert(dec, bin, input)), "<nothing>");
+        EXPECT_EQ(rec.messages, QStringList{"Overflow"});
+    }
+    rt::MessageRecorder rec;
+    EXPECT_EQ(shown(Calc_conv_numbers::convert(bin, dec, QString(1100, u'1'))), "<nothing>") << "the setter fails";
+    EXPECT_EQ(rec.messages, QStringList{"Overflow"});
 }
 
 TEST(NumberBaseConverter, PositionsOutsideTheList)

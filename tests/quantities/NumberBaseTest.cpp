@@ -85,33 +85,52 @@ TEST(NumberBase, ConvertsWholeNumbersAndFractions)
         {8, "7", 2, "111"}, {11, "1A", 10, "21"}, {10, "80", 9, "88"}, {10, "0", 2, "0"}, {10, "0", 16, "0"},
         {10, "0.5", 2, "0.1000000000"}, {10, "0.1", 2, "0.0001100110"}, {10, "12.75", 8, "14.6000000000"},
         {2, "1.1", 10, "1.5000000000"}, {2, "10.1", 10, "2.5000000000"}, {10, "12.5", 2, "1100.1000000000"},
-        {10, "0.75", 16, "0.C000000000"}, {10, "0.1", 16, "0.1999999999"},
-        // The fraction is cut after ten digits, never rounded: 12.29 - 12 lies just below 0.29.
-        {10, "12.29", 10, "12.2899999999"}, {10, "0.29", 10, "0.2900000000"},
+        {10, "0.75", 16, "0.C000000000"}, {10, "0.1", 16, "0.1999999999"}, {10, "0.29", 10, "0.2900000000"},
         {10, "12", 10, "12"}, {10, "12.50", 10, "12.5000000000"}, {10, "007", 10, "7"},
         {10, "007", 16, "7"}, {10, "", 16, "0"}, {2, "", 10, "0"},
     });
 }
 
+// The fraction digits are those of the number typed, cut after the tenth:
+// computed on the nearest double, 1.2 showed 1.1999999999 and 12.29 12.2899999999.
+TEST(NumberBase, FractionDigitsAreExactForTheNumberTyped)
+{
+    runTable({
+        {10, "1.2", 10, "1.2000000000"}, {10, "2.3", 10, "2.3000000000"}, {10, "12.29", 10, "12.2900000000"},
+        {10, "1.2", 5, "1.1000000000"}, {3, "1.1", 3, "1.1000000000"}, {10, "0.75", 2, "0.1100000000"},
+        {10, "1.99999999999999999999", 10, "1.9999999999"}, {10, "0.00000000009", 10, "0.0000000000"},
+        {10, "0.0000000001", 10, "0.0000000001"}, {3, "2.2222222222", 3, "2.2222222222"},
+        {7, "0.1", 10, "0.1428571428"}, {10, "1.2", 16, "1.3333333333"}, {16, "0.4CCCCCCCCCCCCCCCCCCCCD", 10, "0.3000000000"},
+        // Digits at face value carry into the places before them.
+        {2, "0.3", 10, "1.5000000000"}, {2, "0.2", 2, "1"}, {2, "1.9", 2, "101.1000000000"},
+        // The hub keeps the parse's rules: blanks, exponent, "&H".
+        {10, "1 . 2", 10, "1.2000000000"}, {10, "12E-1", 3, "1.0121012101"}, {10, "0.0012e3", 10, "1.2000000000"},
+        {10, "1.5E1", 10, "15"}, {10, "&H10", 2, "10000"}, {10, "1E-400", 2, "0.0000000000"},
+    });
+}
+
 // Digits by exact remainders: a floating-point remainder turned 12 into "11"
-// and FFFF into 65525.
+// and FFFF into 65525; above 2^53 the whole number is kept to its last digit.
 TEST(NumberBase, IntegerDigitsAreExact)
 {
     const QString fiftyOnes(50, u'1');
     const QString dblMaxHex = QStringLiteral("FFFFFFFFFFFFF8") + QString(242, u'0');
-    const QByteArray ones = fiftyOnes.toUtf8(), maxHex = dblMaxHex.toUtf8();
+    const QString belowEdgeHex = QStringLiteral("FFFFFFFFFFFFFB") + QString(242, u'F');
+    const QByteArray ones = fiftyOnes.toUtf8(), maxHex = dblMaxHex.toUtf8(), belowEdge = belowEdgeHex.toUtf8();
+    const QByteArray e308 = (QStringLiteral("1") + QString(308, u'0')).toUtf8();
     runTable({
         {10, "12", 2, "1100"}, {10, "12", 16, "C"}, {16, "FFFF", 10, "65535"}, {10, "65535", 16, "FFFF"},
         {2, ones.constData(), 16, "3FFFFFFFFFFFF"}, {2, ones.constData(), 10, "1125899906842623"},
-        {10, "9007199254740991", 16, "1FFFFFFFFFFFFF"},
-        // Above 2^53 the digits are those of the double the text reads as.
-        {10, "9007199254740993", 10, "9007199254740992"}, {10, "18446744073709551615", 16, "10000000000000000"},
-        {10, "1E20", 16, "56BC75E2D63100000"}, {10, "1.7976931348623157E308", 16, maxHex.constData()},
-        {10, "1E308", 10,
-         "1000000000000000010979063629440455417404923096773118463368106829031575854049114915371633289784946888"
-         "9906124966972117251561159028374314008832830700919814604603127166450293302718569748969958855904333838"
-         "4466165001178426897626212945177628091195786707458122783970171784415105291802893207873272974885715430"
-         "223118336"},
+        {10, "9007199254740991", 16, "1FFFFFFFFFFFFF"}, {10, "9007199254740993", 10, "9007199254740993"},
+        {10, "18446744073709551615", 16, "FFFFFFFFFFFFFFFF"}, {10, "18446744073709551617", 16, "10000000000000001"},
+        {10, "1E20", 16, "56BC75E2D63100000"}, {10, "1E308", 10, e308.constData()},
+        {16, maxHex.constData(), 10,
+         "1797693134862315708145274237317043567980705675258449965989174768031572607800285387605895586327668781"
+         "7154045895351438246423432132688946418276846754670353751698604991057655128207624549009038932894407586"
+         "8508455133942304583236903222948165808559332123348274797826204144723168738177180919299881250404026184"
+         "124858368"},
+        // Just below the value that rounds to no double.
+        {16, belowEdge.constData(), 16, belowEdge.constData()},
     });
 }
 
@@ -125,9 +144,17 @@ TEST(NumberBase, HubKeepsEveryBitOfAComputedValue)
 TEST(NumberBase, NegativeDecimalsCarryAMinusSign)
 {
     runTable({{10, "-12", 2, "-1100"}, {10, "-255", 16, "-FF"}, {10, "-0.5", 2, "-0.1000000000"},
-              {10, "-12.29", 10, "-12.2899999999"}, {10, "-0", 2, "0"}, {10, "-1", 3, "-1"},
+              {10, "-12.29", 10, "-12.2900000000"}, {10, "-0", 2, "0"}, {10, "-1", 3, "-1"},
               // Outside base 10 a minus sign is no digit: it weighs 0 like any stray character.
               {2, "-11", 10, "3"}});
+}
+
+// A result whose digits are all zero is zero: it carries no sign.
+TEST(NumberBase, NoMinusSignBeforeZeroDigits)
+{
+    runTable({{10, "-0.0001", 2, "0.0000000000"}, {10, "-0.00000000001", 10, "0.0000000000"},
+              {10, "-1E-400", 16, "0.0000000000"}, {10, "-0.000", 10, "0"},
+              {10, "-0.0009765625", 2, "-0.0000000001"}, {10, "-0.0001", 16, "-0.00068DB8BA"}});
 }
 
 TEST(NumberBase, StrayCharactersWeighZeroAndKeepTheirPlace)
@@ -142,8 +169,14 @@ TEST(NumberBase, LongZerosAndFractionsDoNotOverflow)
     const QByteArray zerosThenOne = (QString(10000, u'0') + u'1').toUtf8();
     const QByteArray longFraction = (QStringLiteral("0.1") + QString(10000, u'0')).toUtf8();
     const QByteArray onesFraction = (QStringLiteral("0.") + QString(10000, u'1')).toUtf8();
+    const QByteArray threes = (QStringLiteral("0.") + QString(10000, u'3')).toUtf8();
+    const QByteArray nines = (QString(308, u'9') + u'.' + QString(10000, u'9')).toUtf8();
+    const QByteArray ninesOut = (QString(308, u'9') + QStringLiteral(".9999999999")).toUtf8();
+    const QByteArray tiny = (QStringLiteral("0.") + QString(10000, u'0') + u'1').toUtf8();
     runTable({{2, zerosThenOne.constData(), 10, "1"}, {16, longFraction.constData(), 10, "0.0625000000"},
-              {2, onesFraction.constData(), 10, "1"}});
+              // 1 - 2^-10000 and a third less 10^-10000 / 3: every digit counts.
+              {2, onesFraction.constData(), 10, "0.9999999999"}, {10, threes.constData(), 3, "0.0222222222"},
+              {10, nines.constData(), 10, ninesOut.constData()}, {10, tiny.constData(), 16, "0.0000000000"}});
 }
 
 TEST(NumberBase, OutOfRangeIsReportedAndYieldsEmptyText)
@@ -159,6 +192,22 @@ TEST(NumberBase, OutOfRangeIsReportedAndYieldsEmptyText)
     n.setzen_base10(QStringLiteral("1E400"));
     EXPECT_EQ(n.output_base2(), QString());
     EXPECT_EQ(rec.messages, QStringList{QStringLiteral("Overflow")});
+    EXPECT_TRUE(n.failed());
+
+    // Where the parse overflows, from the value on that rounds to no double.
+    for (const QString& text : {QStringLiteral("1.7976931348623159E308"), QStringLiteral("-1E309"),
+                                QString(309, u'9'), QString(310, u'9'), QStringLiteral("1E99999999999"),
+                                QStringLiteral("&HFFFFFFFFFFFFFC") + QString(242, u'0')}) {
+        rec.messages.clear();
+        EXPECT_EQ(convert(10, text, 16), QString()) << text.left(30).toStdString();
+        EXPECT_EQ(rec.messages, QStringList{QStringLiteral("Overflow")}) << text.left(30).toStdString();
+    }
+    rec.messages.clear();
+    EXPECT_EQ(convert(10, QStringLiteral("1.7976931348623158E308"), 10).size(), 309);
+    Cl_Number_Base hex;
+    hex.setzen_base16(QStringLiteral("FFFFFFFFFFFFFC") + QString(242, u'0'));
+    EXPECT_EQ(rec.messages, QStringList{QStringLiteral("Overflow")});
+    EXPECT_TRUE(hex.failed());
 }
 
 TEST(NumberBase, OutputsWithNothingSetGiveZero)
