@@ -9,6 +9,7 @@
 
 #include "TestSupport.h"
 
+#include <QLineEdit>
 #include <QMdiSubWindow>
 #include <QStyle>
 #include <QTest>
@@ -64,6 +65,30 @@ TEST(DesktopWindows, InformationWindowHasAFixedSingleBorderWithoutCaption)
     QTest::mouseMove(sub, corner + QPoint(40, 60));
     QTest::mouseRelease(sub, Qt::LeftButton, {}, corner + QPoint(40, 60));
     EXPECT_EQ(sub->size(), before);
+}
+
+// Boxes that only show a value take no typing.
+TEST(DesktopWindows, DisplayOnlyBoxesAreReadOnly)
+{
+    const QList<QPair<const char*, QStringList>> cases = {
+        {"Geodist", {"Txt_EQR_ISO", "Txt_PolR_ISO", "Txt_EQR_Eng", "Txt_PolR_Eng"}},
+        {"M1_Atm_Aero", {"Txt_dISA_iso"}},
+    };
+    for (const auto& [item, boxes] : cases) {
+        MDIForm1::instance().openItem(item);
+        ToolWindow* w = WindowCatalog::instanceFor(item);
+        for (const QString& name : boxes) {
+            auto* box = child<QLineEdit>(w, name);
+            ASSERT_NE(box, nullptr);
+            EXPECT_TRUE(box->isReadOnly()) << name.toStdString();
+            const QString before = box->text();
+            box->setFocus();
+            QTest::keyClicks(box, "9");
+            QTest::keyClick(box, Qt::Key_Backspace);
+            EXPECT_EQ(box->text(), before) << name.toStdString();
+        }
+        w->unload();
+    }
 }
 
 } // namespace

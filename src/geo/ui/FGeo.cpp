@@ -78,6 +78,9 @@ void FGeo::setupUi(QWidget* body)
         auto* out = Controls::frame(page, pg.output, "Output:", Twips::rect(60, 810, 4140, 690));
         Controls::label(out, QString(), "Distance:", Twips::rect(120, 300, 1500, 255));
         made[i][2] = Controls::textBox(out, pg.dist, "0.00", Twips::rect(2220, 270, 1140, 315));
+        // The radii are shown, not entered: the model keeps its own.
+        made[i][0]->setReadOnly(true);
+        made[i][1]->setReadOnly(true);
         Controls::label(out, QString(), pg.unit, Twips::rect(3450, 300, 600, 255));
         tabs->addTab(page, pg.tab);
     }
