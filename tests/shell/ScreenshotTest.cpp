@@ -72,8 +72,10 @@ TEST(Screenshots, EveryWindow)
         if (QString(s.item) != "M1_conv") w->unload();
     }
     // The README's picture: the frame and the conversion window as they stand on the screen.
-    QTest::qWait(500);
     ToolWindow* conv = WindowCatalog::instanceFor("M1_conv");
+    conv->move(frame.frameGeometry().right() + 24, frame.frameGeometry().top());
+    frame.update();
+    QTest::qWait(800);
     const QRect area = frame.frameGeometry().united(conv->window()->frameGeometry()).adjusted(0, 0, 8, 8);
     const QPixmap screen = QGuiApplication::primaryScreen()->grabWindow(0, area.x(), area.y(), area.width(), area.height());
     EXPECT_TRUE(screen.save(dir + "/quillmere.png"));

@@ -78,7 +78,7 @@ void FConversion::setupUi(QWidget* body)
 {
     Conversions = new QTabWidget(body);
     Conversions->setObjectName("Conversions");
-    Conversions->setGeometry(Twips::rect(45, 0, 5730, 4065));
+    Conversions->setGeometry(Twips::rect(45, 0, 6030, 4065));
     Conversions->tabBar()->hide();
     auto* rows = new QButtonGroup(Conversions);
     const int captionWidth = (Conversions->width() - 8) / tabsPerRow;

@@ -99,7 +99,9 @@ void FGeo::buildPoint(QWidget* body, Point p)
                                   Twips::rect(60, p == StartPoint ? 60 : 1410, 4590, 1290));
     const char* heads[4] = {"Deg", "Min", "Sec", "Hemisphere"};
     for (int col = 0; col < 4; ++col)
-        Controls::label(frame, QString(), heads[col], Twips::rect(kColLeft[col], 210, kColWidth[col], 225));
+        // "Hemisphere" is wider than its list; the reset button sits below it.
+        Controls::label(frame, QString(), heads[col],
+                        Twips::rect(kColLeft[col], 210, col == 3 ? 1320 : kColWidth[col], 225));
     Controls::label(frame, QString(), "Longitud:", Twips::rect(75, kRowTop[Lon] + 30, kRowCaptionWidth, 255));
     Controls::label(frame, QString(), "Latitude:", Twips::rect(75, kRowTop[Lat] + 30, kRowCaptionWidth, 255));
 
