@@ -73,6 +73,7 @@ void frmAbout::keyPressEvent(QKeyEvent* e)
     }
     ToolWindow::keyPressEvent(e);
 }
+
 void frmAbout::cmdSysInfo_Click() { StartSysInfo(); }
 
 void frmAbout::StartSysInfo()
