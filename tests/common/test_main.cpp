@@ -25,7 +25,8 @@ public:
 
 int main(int argc, char** argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Pictures of the windows (scripts/screenshots) are taken on a real X server.
+    if (qEnvironmentVariableIsEmpty("QM_SHOT_DIR")) qputenv("QT_QPA_PLATFORM", "offscreen");
     ::testing::InitGoogleTest(&argc, argv);
     QuillApp app(argc, argv);
     QuillApp::setUp(false);

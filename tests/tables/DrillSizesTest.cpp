@@ -11,6 +11,7 @@
 #include <QAction>
 #include <QHeaderView>
 #include <QScrollBar>
+#include <QTest>
 #include <algorithm>
 #include <map>
 #include <numeric>
@@ -153,5 +154,44 @@ TEST(DrillSizes, ReopeningShowsTheSameTable)
     EXPECT_EQ(grid->Rows(), 171);
     EXPECT_EQ(grid->TextMatrix(3, 0), "  1/64");
     EXPECT_EQ(grid->TextMatrix(170, 2), "25.4000");
+    w.close();
+}
+
+// The keyboard moves the current cell where the user looks; code that sets
+// the current cell leaves the view where it is.
+TEST(DrillSizes, KeysScrollTheCurrentCellIntoView)
+{
+    MDIForm1::instance().openItem("Mdrill_sizes");
+    auto& w = Forms::instance<Frm_Drill_sizes>();
+    auto* grid = child<FlexGrid>(&w, "MSFlexGrid1");
+    ASSERT_NE(grid, nullptr);
+    grid->setFocus();
+    grid->setRow(1);
+    grid->setCol(0);
+    auto inView = [grid] {
+        const QRect cell = grid->visualRect(grid->currentIndex());
+        return grid->currentIndex().isValid() && grid->viewport()->rect().contains(cell);
+    };
+    struct Step {
+        Qt::Key key;
+        Qt::KeyboardModifiers mods;
+        int presses;
+    };
+    const Step steps[] = {{Qt::Key_Down, Qt::NoModifier, 40},
+                          {Qt::Key_PageDown, Qt::NoModifier, 3},
+                          {Qt::Key_End, Qt::ControlModifier, 1},
+                          {Qt::Key_Home, Qt::ControlModifier, 1},
+                          {Qt::Key_PageDown, Qt::NoModifier, 1}};
+    for (const Step& s : steps) {
+        for (int i = 0; i < s.presses; ++i) QTest::keyClick(grid, s.key, s.mods);
+        EXPECT_TRUE(inView()) << "after key " << s.key << " at row " << grid->currentRow();
+    }
+    QTest::keyClick(grid, Qt::Key_End, Qt::ControlModifier);
+    EXPECT_EQ(grid->currentRow(), grid->rowCount() - 1);
+
+    grid->scrollToTop();
+    grid->setRow(170);
+    EXPECT_EQ(grid->verticalScrollBar()->value(), 0);
+    EXPECT_FALSE(inView());
     w.close();
 }

@@ -181,6 +181,8 @@ void FAero::setupUi(QWidget* body)
     connect(en.alt, &QLineEdit::textChanged, this, [this] { Txt_alt_Change(); });
     connect(iso.alt, &QLineEdit::textChanged, this, [this] { Txt_alt_iso_Change(); });
     connect(en.dIsa, &QLineEdit::textChanged, this, [this] { Txt_dISA_Change(); });
+    // The ISO deviation only shows the English one converted; nothing reads it.
+    iso.dIsa->setReadOnly(true);
 
     const QString signedNumber = QStringLiteral(".-+0123456789");
     filterKeys(en.alt, signedNumber, QStringLiteral(".-+"));

@@ -11,7 +11,9 @@ namespace FlowLayout {
 namespace {
 constexpr double frameLeft = 38, frameWidth = 4590;
 constexpr double captionLeft = 120, captionWidth = 1500;
-constexpr double boxLeft = 1650, boxWidth = 855, boxHeight = 285;
+// Wide enough in the desktop font for a result such as "-8.8888E-88" or "4.2439E+04",
+// and for "10000.00".
+constexpr double boxLeft = 1650, boxWidth = 1230, boxHeight = 285;
 constexpr double unitLeft = boxLeft + boxWidth + 75;
 constexpr double rowPitch = 370, firstRow = 270;
 constexpr Qt::Alignment topLeft = Qt::AlignLeft | Qt::AlignTop;

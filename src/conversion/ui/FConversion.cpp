@@ -68,15 +68,17 @@ QString numberDigits(int fromPosition)
 FConversion::FConversion() : ToolWindow("FConversion")
 {
     setWindowTitle("Conversion");
-    setClientSize(4860, 4785);
-    setFixedSize(Twips::px(4860), Twips::px(4785));
+    // Wider than designed (4860): the output box takes a result such as
+    // "123455999999999950848.0000" whole in the desktop font.
+    setClientSize(6120, 4785);
+    setFixedSize(Twips::px(6120), Twips::px(4785));
 }
 
 void FConversion::setupUi(QWidget* body)
 {
     Conversions = new QTabWidget(body);
     Conversions->setObjectName("Conversions");
-    Conversions->setGeometry(Twips::rect(45, 0, 4470, 4065));
+    Conversions->setGeometry(Twips::rect(45, 0, 6030, 4065));
     Conversions->tabBar()->hide();
     auto* rows = new QButtonGroup(Conversions);
     const int captionWidth = (Conversions->width() - 8) / tabsPerRow;
@@ -87,12 +89,12 @@ void FConversion::setupUi(QWidget* body)
         auto list = [page](const char* name, int left) {
             auto* l = new QListWidget(page);
             l->setObjectName(name);
-            // 1950 wide, not 1590: the number-base entries need it in the desktop font.
-            l->setGeometry(Twips::rect(left, 1500, 1950, 2010));
+            // Wider than designed (1590), sharing the window's width.
+            l->setGeometry(Twips::rect(left, 1500, 2550, 2010));
             return l;
         };
         from_[t] = list(tabs[t].fromList, tabs[t].fromLeft);
-        to_[t] = list(tabs[t].toList, 2250);
+        to_[t] = list(tabs[t].toList, 2850);
 
         auto* caption = new QToolButton(Conversions);
         caption->setObjectName(QString("Conversions_tab%1").arg(t));
@@ -109,9 +111,9 @@ void FConversion::setupUi(QWidget* body)
 
     Txt_A = Controls::textBox(body, "Txt_A", QString(), Twips::rect(180, 4215, 1590, 285));
     auto* arrow = Controls::button(body, "Cmd_Dir_Conv", "==>", Twips::rect(1875, 4215, 420, 285));
-    Txt_B = Controls::textBox(body, "Txt_B", QString(), Twips::rect(2370, 4215, 1590, 285));
+    Txt_B = Controls::textBox(body, "Txt_B", QString(), Twips::rect(2370, 4215, 2790, 285));
     Txt_B->setReadOnly(true);
-    auto* swap = Controls::button(body, "Command1", "Swap A/B", Twips::rect(4005, 4215, 840, 285));
+    auto* swap = Controls::button(body, "Command1", "Swap A/B", Twips::rect(5235, 4215, 840, 285));
     // Neither button has an action. "Swap A/B" stands right of the output box,
     // a little wider than its caption needs in the desktop font.
     setFirstControl(Txt_A);

@@ -25,8 +25,11 @@ const char* const kListName[2][2] = {{"Cb_lat_NS_sp", "CB_Lon_EW_sp"}, {"CB_Lat_
 const double kDegreeMax[2] = {90, 359};
 
 // Columns of a point frame (twips, inside the frame): deg, min, sec, list.
-const int kColLeft[4] = {960, 1500, 1980, 2700};
-const int kColWidth[4] = {510, 450, 690, 1020};
+// The seconds column takes "59.9999" whole in the desktop font; the others
+// give way to it.
+const int kColLeft[4] = {900, 1440, 1920, 2790};
+const int kColWidth[4] = {510, 450, 810, 960};
+constexpr int kRowCaptionWidth = 810;
 const int kRowTop[2] = {870, 450}; // latitude below longitude
 
 } // namespace
@@ -75,6 +78,9 @@ void FGeo::setupUi(QWidget* body)
         auto* out = Controls::frame(page, pg.output, "Output:", Twips::rect(60, 810, 4140, 690));
         Controls::label(out, QString(), "Distance:", Twips::rect(120, 300, 1500, 255));
         made[i][2] = Controls::textBox(out, pg.dist, "0.00", Twips::rect(2220, 270, 1140, 315));
+        // The radii are shown, not entered: the model keeps its own.
+        made[i][0]->setReadOnly(true);
+        made[i][1]->setReadOnly(true);
         Controls::label(out, QString(), pg.unit, Twips::rect(3450, 300, 600, 255));
         tabs->addTab(page, pg.tab);
     }
@@ -93,9 +99,11 @@ void FGeo::buildPoint(QWidget* body, Point p)
                                   Twips::rect(60, p == StartPoint ? 60 : 1410, 4590, 1290));
     const char* heads[4] = {"Deg", "Min", "Sec", "Hemisphere"};
     for (int col = 0; col < 4; ++col)
-        Controls::label(frame, QString(), heads[col], Twips::rect(kColLeft[col], 210, kColWidth[col], 225));
-    Controls::label(frame, QString(), "Longitud:", Twips::rect(75, kRowTop[Lon] + 30, 870, 255));
-    Controls::label(frame, QString(), "Latitude:", Twips::rect(75, kRowTop[Lat] + 30, 870, 255));
+        // "Hemisphere" is wider than its list; the reset button sits below it.
+        Controls::label(frame, QString(), heads[col],
+                        Twips::rect(kColLeft[col], 210, col == 3 ? 1320 : kColWidth[col], 225));
+    Controls::label(frame, QString(), "Longitud:", Twips::rect(75, kRowTop[Lon] + 30, kRowCaptionWidth, 255));
+    Controls::label(frame, QString(), "Latitude:", Twips::rect(75, kRowTop[Lat] + 30, kRowCaptionWidth, 255));
 
     for (Coord c : {Lat, Lon}) {
         for (Field k : {Deg, Min, Sec}) {

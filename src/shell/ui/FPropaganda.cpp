@@ -5,7 +5,9 @@
 
 #include <QEvent>
 #include <QLabel>
+#include <QLayout>
 #include <QMdiSubWindow>
+#include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
 
@@ -16,11 +18,23 @@ const char* const kMakerMail = "info@brindlewick.example";
 FPropaganda::FPropaganda() : ToolWindow("FPropaganda", true)
 {
     setClientSize(4755, designHeight);
+    layout()->setContentsMargins(borderWidth, borderWidth, borderWidth, borderWidth);
+}
+
+void FPropaganda::paintEvent(QPaintEvent* e)
+{
+    ToolWindow::paintEvent(e);
+    QPainter p(this);
+    p.setPen(QPen(palette().color(QPalette::WindowText), borderWidth));
+    p.drawRect(rect().adjusted(0, 0, -borderWidth, -borderWidth));
 }
 
 void FPropaganda::setupUi(QWidget* body)
 {
     if (QMdiSubWindow* sub = subWindow()) {
+        // No caption bar and no frame to drag: the user can neither move,
+        // resize nor close the window; only the fold toggle sizes it. The
+        // window draws its own fixed single border (paintEvent).
         sub->setWindowFlags(Qt::FramelessWindowHint);
     }
     Label1 = Controls::label(body, "Label1", "Brindlewick", Twips::rect(30, 30, 4650, 420));

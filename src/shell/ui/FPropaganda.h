@@ -15,6 +15,7 @@ class FPropaganda : public ToolWindow {
 public:
     FPropaganda();
     static constexpr float designHeight = 8685; // client area 8625 plus the border
+    static constexpr int borderWidth = 1;         // pixels, a fixed single line
 
     void filltext();
     void Label1_Click();
@@ -26,6 +27,7 @@ protected:
     void setupUi(QWidget* body) override;
     void Form_Load() override;
     bool eventFilter(QObject* o, QEvent* e) override;
+    void paintEvent(QPaintEvent* e) override;
 
 private:
     QLabel* Label1 = nullptr;

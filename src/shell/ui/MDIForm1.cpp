@@ -46,7 +46,6 @@ MDIForm1::MDIForm1()
 {
     setObjectName("MDIForm1");
     setWindowTitle("Brindlewick-Quillmere");
-    setWindowIcon(QIcon(":/icons/quillmere.png"));
     area_ = new QMdiArea(this);
     area_->setObjectName("MDIClient");
     setCentralWidget(area_);

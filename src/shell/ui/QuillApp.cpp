@@ -3,6 +3,7 @@
 #include "runtime/Error.h"
 
 #include <QFont>
+#include <QIcon>
 #include <QMessageBox>
 
 // The icons live in a static library: nothing references them, so the linker
@@ -31,6 +32,8 @@ void QuillApp::setUp(bool interactiveMessages)
     QApplication::setFont(f);
     QApplication::setApplicationName("Quillmere");
     initShellResources();
+    // Every window, the frame and each tool window alike, shows the program's icon.
+    QApplication::setWindowIcon(QIcon(":/icons/quillmere.png"));
     if (interactiveMessages) {
         rt::setMessageSink([](const QString& text) {
             QMessageBox box(QMessageBox::NoIcon, QString(" "), text, QMessageBox::Ok);

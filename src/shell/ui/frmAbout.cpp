@@ -6,6 +6,7 @@
 #include "shell/ui/Twips.h"
 
 #include <QFrame>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 
@@ -62,6 +63,17 @@ void frmAbout::Form_Load()
 }
 
 void frmAbout::cmdOK_Click() { unload(); }
+
+// Escape dismisses the box as its OK button does.
+void frmAbout::keyPressEvent(QKeyEvent* e)
+{
+    if (e->key() == Qt::Key_Escape && e->modifiers() == Qt::NoModifier) {
+        cmdOK_Click();
+        return;
+    }
+    ToolWindow::keyPressEvent(e);
+}
+
 void frmAbout::cmdSysInfo_Click() { StartSysInfo(); }
 
 void frmAbout::StartSysInfo()

@@ -21,6 +21,7 @@ public:
 protected:
     void setupUi(QWidget* body) override;
     void Form_Load() override;
+    void keyPressEvent(QKeyEvent* e) override;
 
 private:
     QLabel* lblTitle = nullptr;

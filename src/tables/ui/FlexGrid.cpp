@@ -2,6 +2,7 @@
 
 #include <QFontMetricsF>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QScrollBar>
 #include <QStyledItemDelegate>
@@ -202,6 +203,15 @@ void FlexGrid::fitColumns()
         if (excess > 0) w -= ((natural[c] - least[c]) * excess + slack - 1) / slack;
         setColumnWidth(c, std::max(w, least[c]));
     }
+}
+
+void FlexGrid::keyPressEvent(QKeyEvent* e)
+{
+    // Code that sets the current cell leaves the view alone; a key that moves
+    // it brings it where the user looks.
+    const QModelIndex before = currentIndex();
+    QTableWidget::keyPressEvent(e);
+    if (currentIndex().isValid() && currentIndex() != before) scrollTo(currentIndex());
 }
 
 bool FlexGrid::eventFilter(QObject* o, QEvent* e)

@@ -46,6 +46,7 @@ signals:
 
 protected:
     bool eventFilter(QObject* o, QEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
 
 private:
     QTableWidgetItem* itemAt(int row, int col);

@@ -38,7 +38,8 @@ void FrmRivetsClecoBbar1::setupUi(QWidget* body)
     TxtNote->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
     Picture2 = PictureBox::make(body, "Picture2", Twips::rect(45, 4980, 6300, 3000), "rivet_driven_small.jpg");
-    Txtdiam = Controls::textBox(Picture2, "Txtdiam", QString(), Twips::rect(885, 2595, 1290, 300));
+    // Takes any copied heading whole, the widest being "     General Specifications    ".
+    Txtdiam = Controls::textBox(Picture2, "Txtdiam", QString(), Twips::rect(885, 2595, 2490, 300));
     txtcutfreelength = Controls::textBox(Picture2, "txtcutfreelength", QString(), Twips::rect(4695, 2385, 1425, 300));
     Picture1 = PictureBox::make(body, "Picture1", Twips::rect(6405, 4995, 6240, 2985), "rivet_driven.jpg");
     txtdrivendiam = Controls::textBox(Picture1, "txtdrivendiam", QString(), Twips::rect(2115, 2550, 1245, 315));
