@@ -286,8 +286,7 @@ TEST_F(Conversion, TheSelectedCaptionStandsOutPlainly)
 
 TEST_F(Conversion, CtrlTabChangesTheQuantityFromEveryControl)
 {
-    const char* controls[] = {"Txt_A", "Txt_B", "Cmd_Dir_Conv", "Command1", "Conversions_tab0", "lst_From_len",
-                              "lst_to_len"};
+    const char* controls[] = {"Txt_A", "Txt_B", "Cmd_Dir_Conv", "Command1", "Conversions_tab0"};
     for (const char* name : controls) {
         tabs->setCurrentIndex(Length);
         auto* c = child<QWidget>(w, name);
@@ -301,8 +300,17 @@ TEST_F(Conversion, CtrlTabChangesTheQuantityFromEveryControl)
         EXPECT_EQ(A->text(), "1") << name << ": the prefix tab's handler ran";
         QTest::keyClick(c, Qt::Key_Tab, Qt::ControlModifier);
         EXPECT_EQ(tabs->currentIndex(), Length) << name << ": wraps round to the first";
+        EXPECT_EQ(A->text(), "1") << name << ": the input kept, no tab typed into it";
         EXPECT_EQ(w->focusWidget(), c) << name << ": the focus stays";
     }
+    // From a list the focus goes on to the list of the page shown.
+    to(Length)->setFocus();
+    QTest::keyClick(w->focusWidget(), Qt::Key_Tab, Qt::ControlModifier);
+    EXPECT_EQ(tabs->currentIndex(), Area);
+    EXPECT_TRUE(w->focusWidget() == from(Area) || w->focusWidget() == to(Area));
+    QTest::keyClick(w->focusWidget(), Qt::Key_Tab, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(tabs->currentIndex(), Length);
+    EXPECT_TRUE(w->focusWidget() == from(Length) || w->focusWidget() == to(Length));
 }
 
 TEST_F(Conversion, ANoSelectionPositionLeavesTheOutput)

@@ -2,8 +2,33 @@
 
 #include <QAbstractButton>
 #include <QKeyEvent>
+#include <QPainter>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QToolButton>
+
+namespace {
+
+class CaptionButton : public QToolButton {
+public:
+    using QToolButton::QToolButton;
+
+protected:
+    void paintEvent(QPaintEvent* e) override
+    {
+        QToolButton::paintEvent(e);
+        if (!hasFocus()) return;
+        // The style's own focus mark is drawn in the selection colour, which the
+        // selected caption wears: a dotted frame in the text's colour shows on both.
+        QPainter p(this);
+        p.setPen(QPen(palette().color(QPalette::ButtonText), 1, Qt::DotLine));
+        p.drawRect(rect().adjusted(3, 3, -4, -4));
+    }
+};
+
+} // namespace
+
+QAbstractButton* CaptionRow::newCaption(QWidget* parent) { return new CaptionButton(parent); }
 
 CaptionRow::CaptionRow(QTabWidget* tabs, const QList<QAbstractButton*>& captions, int perRow)
     : QObject(tabs), tabs_(tabs), captions_(captions), perRow_(perRow)

@@ -17,6 +17,9 @@ class CaptionRow : public QObject {
 public:
     CaptionRow(QTabWidget* tabs, const QList<QAbstractButton*>& captions, int perRow);
 
+    // A caption button that shows the keyboard focus plainly, also on the marked look.
+    static QAbstractButton* newCaption(QWidget* parent);
+
     // Lets Ctrl+Tab and Ctrl+Shift+Tab change the tab from every control under `area`.
     void takeTabKeysFrom(QWidget* area);
 

@@ -15,7 +15,7 @@
 #include <QPushButton>
 #include <QTabBar>
 #include <QTabWidget>
-#include <QToolButton>
+#include <QAbstractButton>
 
 namespace {
 
@@ -82,7 +82,7 @@ void FConversion::setupUi(QWidget* body)
     QList<QAbstractButton*> captions;
     const int captionWidth = (Conversions->width() - 8) / tabsPerRow;
     for (int t = 0; t < tabCount; ++t) {
-        auto* caption = new QToolButton(Conversions);
+        QAbstractButton* caption = CaptionRow::newCaption(Conversions);
         caption->setObjectName(QString("Conversions_tab%1").arg(t));
         caption->setText(tabs[t].caption);
         caption->setGeometry(4 + (t % tabsPerRow) * captionWidth, 4 + (t / tabsPerRow) * tabRowHeight, captionWidth,
