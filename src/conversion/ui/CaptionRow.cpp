@@ -36,15 +36,6 @@ CaptionRow::CaptionRow(QTabWidget* tabs, const QList<QAbstractButton*>& captions
     // The tab control itself is no stop: its own bar is hidden.
     tabs_->setFocusPolicy(Qt::NoFocus);
     tabs_->tabBar()->setFocusPolicy(Qt::NoFocus);
-    if (!captions_.isEmpty()) {
-        plain_ = captions_.first()->palette();
-        // The selected caption stands out as a selection does, not by a shade of grey.
-        marked_ = plain_;
-        for (QPalette::ColorGroup g : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
-            marked_.setColor(g, QPalette::Button, plain_.color(g, QPalette::Highlight));
-            marked_.setColor(g, QPalette::ButtonText, plain_.color(g, QPalette::HighlightedText));
-        }
-    }
     for (int i = 0; i < captions_.size(); ++i) {
         QAbstractButton* b = captions_[i];
         b->setCheckable(true);
@@ -70,11 +61,17 @@ void CaptionRow::mark(int current)
 {
     // The window's focus child, not hasFocus(): the row keeps its place while the window is inactive.
     const bool rowHadFocus = captions_.contains(tabs_->window()->focusWidget());
+    // The selected caption stands out as a selection does, not by a shade of grey.
+    QPalette marked = tabs_->palette();
+    for (QPalette::ColorGroup g : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        marked.setColor(g, QPalette::Button, marked.color(g, QPalette::Highlight));
+        marked.setColor(g, QPalette::ButtonText, marked.color(g, QPalette::HighlightedText));
+    }
     for (int i = 0; i < captions_.size(); ++i) {
         QAbstractButton* b = captions_[i];
         const bool on = i == current;
         b->setChecked(on);
-        b->setPalette(on ? marked_ : plain_);
+        b->setPalette(on ? marked : QPalette());
         QFont f = b->font();
         f.setBold(on);
         b->setFont(f);

@@ -7,7 +7,6 @@
 // control's current tab, so it runs the same handler as a click.
 #include <QList>
 #include <QObject>
-#include <QPalette>
 
 class QAbstractButton;
 class QTabWidget;
@@ -33,6 +32,4 @@ private:
     QTabWidget* tabs_;
     QList<QAbstractButton*> captions_;
     int perRow_;
-    QPalette plain_;
-    QPalette marked_;
 };
