@@ -236,6 +236,83 @@ TEST_F(Conversion, TheTabCaptionsSwitchTabs)
     EXPECT_FALSE(caption->isChecked());
 }
 
+TEST_F(Conversion, TheCaptionRowIsOneTabStopAndTheArrowKeysSelectAQuantity)
+{
+    auto* swap = child<QPushButton>(w, "Command1");
+    auto caption = [this](int t) { return child<QToolButton>(w, QString("Conversions_tab%1").arg(t)); };
+    swap->setFocus();
+    QTest::keyClick(swap, Qt::Key_Tab);
+    ASSERT_EQ(w->focusWidget(), caption(Length)) << "Tab from Swap A/B reaches the captions";
+    struct Step {
+        Qt::Key key;
+        int tab;
+    };
+    // From Length: each key and the tab it selects; the focus moves with it.
+    // Up and Down move by a row of five captions.
+    const Step steps[] = {{Qt::Key_Left, Length}, {Qt::Key_Right, Area}, {Qt::Key_Down, Work},
+                          {Qt::Key_End, Prefix},  {Qt::Key_Right, Prefix}, {Qt::Key_Down, Prefix},
+                          {Qt::Key_Left, Nbrs},   {Qt::Key_Up, Density},  {Qt::Key_Home, Length}};
+    for (const Step& s : steps) {
+        QTest::keyClick(w->focusWidget(), s.key);
+        EXPECT_EQ(tabs->currentIndex(), s.tab) << "key " << s.key;
+        EXPECT_EQ(w->tabIndex(), s.tab) << "the tab change ran";
+        EXPECT_EQ(w->focusWidget(), caption(s.tab));
+        for (int t = 0; t < 18; ++t) {
+            EXPECT_EQ(caption(t)->isChecked(), t == s.tab);
+            EXPECT_EQ(bool(caption(t)->focusPolicy() & Qt::TabFocus), t == s.tab) << "one Tab stop, at caption " << t;
+        }
+    }
+    // The keys run the same handler as a click: the number-base tab resets both boxes.
+    QTest::keyClick(w->focusWidget(), Qt::Key_End);
+    QTest::keyClick(w->focusWidget(), Qt::Key_Left);
+    EXPECT_EQ(tabs->currentIndex(), Nbrs);
+    EXPECT_EQ(A->text(), "0");
+    EXPECT_EQ(B->text(), "0");
+    // Tab goes on to the lists of the page shown.
+    QTest::keyClick(w->focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(w->focusWidget(), from(Nbrs));
+}
+
+TEST_F(Conversion, TheSelectedCaptionStandsOutPlainly)
+{
+    tabs->setCurrentIndex(Temp);
+    auto* on = child<QToolButton>(w, "Conversions_tab10");
+    auto* off = child<QToolButton>(w, "Conversions_tab9");
+    EXPECT_TRUE(on->font().bold());
+    EXPECT_FALSE(off->font().bold());
+    EXPECT_EQ(on->palette().color(QPalette::Button), off->palette().color(QPalette::Highlight));
+    EXPECT_NE(on->palette().color(QPalette::ButtonText), off->palette().color(QPalette::ButtonText));
+}
+
+TEST_F(Conversion, CtrlTabChangesTheQuantityFromEveryControl)
+{
+    const char* controls[] = {"Txt_A", "Txt_B", "Cmd_Dir_Conv", "Command1", "Conversions_tab0"};
+    for (const char* name : controls) {
+        tabs->setCurrentIndex(Length);
+        auto* c = child<QWidget>(w, name);
+        c->setFocus();
+        QTest::keyClick(c, Qt::Key_Tab, Qt::ControlModifier);
+        EXPECT_EQ(tabs->currentIndex(), Area) << name;
+        QTest::keyClick(c, Qt::Key_Tab, Qt::ControlModifier | Qt::ShiftModifier);
+        EXPECT_EQ(tabs->currentIndex(), Length) << name;
+        QTest::keyClick(c, Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
+        EXPECT_EQ(tabs->currentIndex(), Prefix) << name << ": wraps round to the last";
+        EXPECT_EQ(A->text(), "1") << name << ": the prefix tab's handler ran";
+        QTest::keyClick(c, Qt::Key_Tab, Qt::ControlModifier);
+        EXPECT_EQ(tabs->currentIndex(), Length) << name << ": wraps round to the first";
+        EXPECT_EQ(A->text(), "1") << name << ": the input kept, no tab typed into it";
+        EXPECT_EQ(w->focusWidget(), c) << name << ": the focus stays";
+    }
+    // From a list the focus goes on to the list of the page shown.
+    to(Length)->setFocus();
+    QTest::keyClick(w->focusWidget(), Qt::Key_Tab, Qt::ControlModifier);
+    EXPECT_EQ(tabs->currentIndex(), Area);
+    EXPECT_TRUE(w->focusWidget() == from(Area) || w->focusWidget() == to(Area));
+    QTest::keyClick(w->focusWidget(), Qt::Key_Tab, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(tabs->currentIndex(), Length);
+    EXPECT_TRUE(w->focusWidget() == from(Length) || w->focusWidget() == to(Length));
+}
+
 TEST_F(Conversion, ANoSelectionPositionLeavesTheOutput)
 {
     pick(Volume, 9, 10);

@@ -134,7 +134,14 @@ TEST_F(Frame, AnOpenedWindowHandsTheFocusToItsFirstControl)
     auto& w = Forms::instance<Stubborn>();
     w.showForm();
     // The window's focus child is what gets the keys once the window is active.
-    EXPECT_EQ(w.focusWidget(), w.findChild<QLineEdit*>());
+    auto* box = w.findChild<QLineEdit*>();
+    EXPECT_EQ(w.focusWidget(), box);
+    EXPECT_EQ(box->selectedText(), "design") << "the first keys replace the design text";
+    // Brought forward again, the box keeps the caret where the user left it.
+    box->setCursorPosition(2);
+    w.showForm();
+    EXPECT_FALSE(box->hasSelectedText());
+    EXPECT_EQ(box->cursorPosition(), 2);
 }
 
 TEST_F(Frame, PlacementHelpersApplyGivenSizesAndDefaults)

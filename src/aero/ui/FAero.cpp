@@ -175,6 +175,8 @@ void FAero::setupUi(QWidget* body)
     buildTab(tabs_, English);
     buildTab(tabs_, Iso);
     tabs_->setCurrentIndex(English);
+    // The altitude is where the work starts: digits typed at once go there, not to the tab strip.
+    setFirstControl(boxes_[English].alt);
 
     const TabBoxes& en = boxes_[English];
     const TabBoxes& iso = boxes_[Iso];

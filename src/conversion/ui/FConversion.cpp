@@ -1,6 +1,7 @@
 #include "conversion/ui/FConversion.h"
 
 #include "conversion/Calc_conv_numbers.h"
+#include "conversion/ui/CaptionRow.h"
 #include "conversion/ui/ConvBoxes.h"
 #include "conversion/ui/Fill_lists.h"
 #include "runtime/Error.h"
@@ -9,13 +10,12 @@
 #include "shell/ui/KeyHook.h"
 #include "shell/ui/Twips.h"
 
-#include <QButtonGroup>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTabBar>
 #include <QTabWidget>
-#include <QToolButton>
+#include <QAbstractButton>
 
 namespace {
 
@@ -80,8 +80,17 @@ void FConversion::setupUi(QWidget* body)
     Conversions->setObjectName("Conversions");
     Conversions->setGeometry(Twips::rect(45, 0, 6030, 4065));
     Conversions->tabBar()->hide();
-    auto* rows = new QButtonGroup(Conversions);
+    // The captions are built before the pages: the keyboard reaches them first.
+    QList<QAbstractButton*> captions;
     const int captionWidth = (Conversions->width() - 8) / tabsPerRow;
+    for (int t = 0; t < tabCount; ++t) {
+        QAbstractButton* caption = CaptionRow::newCaption(Conversions);
+        caption->setObjectName(QString("Conversions_tab%1").arg(t));
+        caption->setText(tabs[t].caption);
+        caption->setGeometry(4 + (t % tabsPerRow) * captionWidth, 4 + (t / tabsPerRow) * tabRowHeight, captionWidth,
+                             tabRowHeight);
+        captions << caption;
+    }
     for (int t = 0; t < tabCount; ++t) {
         auto* page = new QWidget;
         page->setObjectName(QString("Conversions_page%1").arg(t));
@@ -95,19 +104,10 @@ void FConversion::setupUi(QWidget* body)
         };
         from_[t] = list(tabs[t].fromList, tabs[t].fromLeft);
         to_[t] = list(tabs[t].toList, 2850);
-
-        auto* caption = new QToolButton(Conversions);
-        caption->setObjectName(QString("Conversions_tab%1").arg(t));
-        caption->setText(tabs[t].caption);
-        caption->setCheckable(true);
-        caption->setChecked(t == 0);
-        caption->setFocusPolicy(Qt::NoFocus);
-        caption->setGeometry(4 + (t % tabsPerRow) * captionWidth, 4 + (t / tabsPerRow) * tabRowHeight, captionWidth,
-                             tabRowHeight);
-        rows->addButton(caption, t);
     }
     // Above the pages, so the captions show on every tab.
-    for (QAbstractButton* b : rows->buttons()) b->raise();
+    for (QAbstractButton* c : captions) c->raise();
+    auto* row = new CaptionRow(Conversions, captions, tabsPerRow);
 
     Txt_A = Controls::textBox(body, "Txt_A", QString(), Twips::rect(180, 4215, 1590, 285));
     auto* arrow = Controls::button(body, "Cmd_Dir_Conv", "==>", Twips::rect(1875, 4215, 420, 285));
@@ -116,16 +116,11 @@ void FConversion::setupUi(QWidget* body)
     auto* swap = Controls::button(body, "Command1", "Swap A/B", Twips::rect(5235, 4215, 840, 285));
     // Neither button has an action. "Swap A/B" stands right of the output box,
     // a little wider than its caption needs in the desktop font.
-    setFirstControl(Txt_A);
-    setTabOrder(Txt_A, Txt_B);
-    setTabOrder(Txt_B, arrow);
-    setTabOrder(arrow, swap);
+    // After "Swap A/B" the keyboard comes round to the captions (one stop) and the shown page's lists.
+    setKeyboardOrder({Txt_A, Txt_B, arrow, swap});
+    row->takeTabKeysFrom(body);
 
-    connect(rows, &QButtonGroup::idClicked, Conversions, &QTabWidget::setCurrentIndex);
-    connect(Conversions, &QTabWidget::currentChanged, this, [this, rows](int t) {
-        if (QAbstractButton* b = rows->button(t)) b->setChecked(true);
-        Conversions_Click(tab_index);
-    });
+    connect(Conversions, &QTabWidget::currentChanged, this, [this] { Conversions_Click(tab_index); });
     for (int t = 0; t < tabCount; ++t) {
         connect(from_[t], &QListWidget::currentRowChanged, this, [this, t] { list_Click(t); });
         connect(to_[t], &QListWidget::currentRowChanged, this, [this, t] { list_Click(t); });

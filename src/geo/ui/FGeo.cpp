@@ -90,6 +90,20 @@ void FGeo::setupUi(QWidget* body)
     Txt_EQR_Eng = made[1][0];
     Txt_PolR_Eng = made[1][1];
     Txt_dist_Eng = made[1][2];
+
+    // The keyboard follows the screen: each point row by row, left to right
+    // (longitude is the top row, its Reset at its end), then the tabs.
+    QList<QWidget*> order;
+    for (Point p : {StartPoint, EndPoint}) {
+        for (Coord c : {Lon, Lat}) {
+            for (Field k : {Deg, Min, Sec}) order << box_[p][c][k];
+            order << list_[p][c];
+            if (c == Lon) order << body->findChild<QPushButton*>(p == StartPoint ? "Bt_Resetsp" : "Bt_Resetep");
+        }
+    }
+    order << tabs;
+    for (auto& page : made) order << page[0] << page[1] << page[2];
+    setKeyboardOrder(order);
 }
 
 void FGeo::buildPoint(QWidget* body, Point p)

@@ -5,6 +5,7 @@
 #include "shell/ui/Twips.h"
 
 #include <QCloseEvent>
+#include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QVBoxLayout>
@@ -61,6 +62,20 @@ void ToolWindow::showForm()
     focusFirstControl();
 }
 
+namespace {
+
+// The control gets the focus as Tab would give it: a box's whole text is
+// selected, so what the user types first replaces the design value instead of
+// landing beside it (the boxes refuse Backspace, so it could not be undone).
+void focusAsByTab(QWidget* w)
+{
+    w->setFocus(Qt::TabFocusReason);
+    QWidget* target = w->focusProxy() ? w->focusProxy() : w;
+    if (auto* box = qobject_cast<QLineEdit*>(target)) box->selectAll();
+}
+
+} // namespace
+
 void ToolWindow::focusFirstControl()
 {
     // A window that gets the focus hands it back
@@ -72,18 +87,24 @@ void ToolWindow::focusFirstControl()
         return;
     }
     if (firstControl_ && body_->isAncestorOf(firstControl_)) {
-        firstControl_->setFocus();
+        focusAsByTab(firstControl_);
         return;
     }
     for (QWidget* w = body_->nextInFocusChain(); w && w != body_; w = w->nextInFocusChain()) {
         QWidget* target = w->focusProxy() ? w->focusProxy() : w;
         if (body_->isAncestorOf(w) && (w->focusPolicy() & Qt::TabFocus) && target->isEnabled()
             && target->isVisibleTo(this)) {
-            w->setFocus();
+            focusAsByTab(w);
             return;
         }
     }
     setFocus();
+}
+
+void ToolWindow::setKeyboardOrder(const QList<QWidget*>& controls)
+{
+    for (qsizetype i = 1; i < controls.size(); ++i) setTabOrder(controls[i - 1], controls[i]);
+    if (!controls.isEmpty()) setFirstControl(controls.first());
 }
 
 bool ToolWindow::unload()

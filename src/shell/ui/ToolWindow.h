@@ -60,6 +60,8 @@ protected:
     // The control that takes the focus when the window opens, where the first
     // in the focus chain is not the first in the keyboard order.
     void setFirstControl(QWidget* w) { firstControl_ = w; }
+    // Tab visits `controls` in this order; the first one opens the window.
+    void setKeyboardOrder(const QList<QWidget*>& controls);
 
 private:
     QWidget* outer();

@@ -32,6 +32,8 @@ void Fdatetime::setupUi(QWidget* body)
     Calendar2 = calendar(body, "Calendar2", Twips::rect(60, 45, 2700, 2370));
     Calendar1 = calendar(body, "Calendar1", Twips::rect(2790, 45, 2730, 2370));
     Calendar3 = calendar(body, "Calendar3", Twips::rect(5550, 60, 2700, 2370));
+    // The middle calendar's selection drives the other two: the arrow keys start there.
+    setFirstControl(Calendar1);
     connect(Calendar1, &QCalendarWidget::selectionChanged, this, [this] { Calendar1_SelChange(); });
     connect(Calendar1, &QCalendarWidget::currentPageChanged, this, [this](int y, int m) { followPage(y, m); });
 }

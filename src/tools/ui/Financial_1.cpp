@@ -98,10 +98,8 @@ void Financial_1::setupUi(QWidget* body)
     auto* reset = button(frame, "Btn_Resetvalues", "Reset Values", Twips::rect(3120, 4230, 1140, 300),
                          &Financial_1::Btn_Resetvalues_Click);
 
-    const QList<QWidget*> tabs = {Txt_N, Txt_PV, Txt_PMT, Txt_FV, Txt_i_perc, Txt_Pay_per_year, Opt_beg_per,
-                                  Opt_end_per, cmdN, cmdI, cmdPV, cmdPMT, cmdFV, reset};
-    for (qsizetype i = 1; i < tabs.size(); ++i) QWidget::setTabOrder(tabs[i - 1], tabs[i]);
-    setFirstControl(Txt_N);
+    setKeyboardOrder({Txt_N, Txt_PV, Txt_PMT, Txt_FV, Txt_i_perc, Txt_Pay_per_year, Opt_beg_per, Opt_end_per, cmdN,
+                      cmdI, cmdPV, cmdPMT, cmdFV, reset});
 
     // Connected after building, so the design's selection of "End" runs nothing.
     connect(Opt_beg_per, &QRadioButton::toggled, this, [this](bool on) { if (on) Opt_beg_per_Click(); });

@@ -1,0 +1,180 @@
+// Every window driven from the keyboard alone: what the first keys do right
+// after a menu pick, and where Tab and Shift+Tab lead. The window need not be
+// active: its focus child is the control that gets the keys once it is.
+#include "shell/ui/Forms.h"
+#include "shell/ui/MDIForm1.h"
+#include "shell/ui/ToolWindow.h"
+
+#include "TestSupport.h"
+
+#include <QAbstractItemView>
+#include <QAction>
+#include <QApplication>
+#include <QCalendarWidget>
+#include <QLineEdit>
+#include <QTest>
+
+namespace {
+
+ToolWindow* open(const char* item)
+{
+    MDIForm1::instance().findChild<QAction*>(item)->trigger();
+    for (ToolWindow* w : Forms::loaded())
+        if (w->isVisible() && w->objectName() != "FPropaganda") return w;
+    ADD_FAILURE() << "no window opened by " << item;
+    return nullptr;
+}
+
+class Keyboard : public ::testing::Test {
+protected:
+    void TearDown() override
+    {
+        for (ToolWindow* w : QList<ToolWindow*>(Forms::loaded()))
+            if (w->objectName() != "FPropaganda") w->unload();
+    }
+};
+
+// The name a user would give a focus stop: its own, or that of the named
+// control it belongs to (a calendar's day table, a tab control's bar).
+QString stopName(QWidget* w)
+{
+    while (w && (w->objectName().isEmpty() || w->objectName().startsWith("qt_"))) w = w->parentWidget();
+    return w ? w->objectName() : QString();
+}
+
+// Presses `key` from the window's focus child until the focus comes back to
+// where it started; fails when a key leaves the focus where it was (a trap)
+// or when it circles without reaching the start.
+QList<QWidget*> walk(ToolWindow* w, Qt::Key key)
+{
+    QWidget* start = w->focusWidget();
+    QList<QWidget*> stops{start};
+    for (int i = 0; i < 200; ++i) {
+        QWidget* before = w->focusWidget();
+        QTest::keyClick(before, key);
+        QWidget* now = w->focusWidget();
+        if (now == start) return stops;
+        if (now == before) {
+            ADD_FAILURE() << "the focus sticks on " << stopName(before).toStdString();
+            return stops;
+        }
+        if (stops.contains(now)) {
+            ADD_FAILURE() << "circles without coming back, at " << stopName(now).toStdString();
+            return stops;
+        }
+        EXPECT_TRUE(now->isVisibleTo(w) && now->isEnabled()) << stopName(now).toStdString();
+        stops << now;
+    }
+    ADD_FAILURE() << "no way back to the start";
+    return stops;
+}
+
+QStringList names(const QList<QWidget*>& stops)
+{
+    QStringList n;
+    for (QWidget* s : stops)
+        if (n.isEmpty() || n.last() != stopName(s)) n << stopName(s);
+    return n;
+}
+
+struct FirstBox {
+    const char* item; // menu item
+    const char* box;
+    const char* keys;
+    const char* text; // the box's text after the keys
+};
+
+const FirstBox firstBoxes[] = {
+    {"M1_1D_IsFl", "txtMach", "2", "2"},  {"M1_1d_NoSh", "txtMx", "2", "2"},
+    {"M1Finance", "Txt_N", "240", "240"}, {"M1_calc", "y_val", "5", "5"},
+    {"M1_conv", "Txt_A", "5", "5"},       {"Geodist", "txt_lon_deg_sp", "5", "5"},
+    {"M1_Atm_Aero", "Txt_alt", "5", "5"},
+};
+
+// A key as the user strikes it: the release goes to where the press moved the focus.
+void strike(Qt::Key key)
+{
+    QTest::keyPress(QApplication::focusWidget(), key);
+    QTest::keyRelease(QApplication::focusWidget(), key);
+}
+
+} // namespace
+
+TEST_F(Keyboard, TheFirstKeysAfterOpeningReplaceTheFirstBoxsText)
+{
+    for (const FirstBox& c : firstBoxes) {
+        ToolWindow* w = open(c.item);
+        ASSERT_NE(w, nullptr);
+        auto* box = child<QLineEdit>(w, c.box);
+        ASSERT_EQ(w->focusWidget(), box) << c.item << " starts in " << stopName(w->focusWidget()).toStdString();
+        EXPECT_EQ(box->selectedText(), box->text()) << c.item;
+        QTest::keyClicks(w->focusWidget(), c.keys);
+        EXPECT_EQ(box->text(), c.text) << c.item;
+        w->unload();
+    }
+}
+
+TEST_F(Keyboard, TabbingBackIntoTheFirstBoxSelectsItsWholeText)
+{
+    for (const FirstBox& c : firstBoxes) {
+        ToolWindow* w = open(c.item);
+        ASSERT_NE(w, nullptr);
+        if (!QTest::qWaitForWindowActive(w)) GTEST_SKIP() << "no window activation on this platform";
+        auto* box = child<QLineEdit>(w, c.box);
+        ASSERT_EQ(QApplication::focusWidget(), box) << c.item;
+        box->deselect();
+        strike(Qt::Key_Tab);
+        strike(Qt::Key_Backtab);
+        ASSERT_EQ(QApplication::focusWidget(), box) << c.item;
+        QTest::keyClicks(QApplication::focusWidget(), c.keys);
+        EXPECT_EQ(box->text(), c.text) << c.item;
+        w->unload();
+    }
+}
+
+TEST_F(Keyboard, TheCalendarStartsInTheMiddleMonthWhoseSelectionDrivesTheOthers)
+{
+    ToolWindow* w = open("Mcalender");
+    auto* middle = child<QCalendarWidget>(w, "Calendar1");
+    ASSERT_EQ(stopName(w->focusWidget()), "Calendar1");
+    const QDate start = middle->selectedDate();
+    QTest::keyClick(w->focusWidget(), Qt::Key_Right);
+    EXPECT_EQ(middle->selectedDate(), start.addDays(1));
+}
+
+TEST_F(Keyboard, TheGeographicWindowFollowsTheScreenRowByRow)
+{
+    ToolWindow* w = open("Geodist");
+    QStringList expected;
+    for (const char* p : {"sp", "ep"}) {
+        for (const char* c : {"lon", "lat"})
+            for (const char* f : {"deg", "min", "sec"}) expected << QString("txt_%1_%2_%3").arg(c, f, p);
+        expected.insert(expected.size() - 3, QString(p) == "sp" ? "CB_Lon_EW_sp" : "CB_Lon_EW_ep");
+        expected.insert(expected.size() - 3, QString(p) == "sp" ? "Bt_Resetsp" : "Bt_Resetep");
+        expected << (QString(p) == "sp" ? "Cb_lat_NS_sp" : "CB_Lat_NS_ep");
+    }
+    expected << "SSTab2" << "Txt_EQR_ISO" << "Txt_PolR_ISO" << "Txt_dist_ISO";
+    EXPECT_EQ(names(walk(w, Qt::Key_Tab)), expected);
+}
+
+TEST_F(Keyboard, TheConversionWindowComesRoundThroughTheCaptionsAndTheShownLists)
+{
+    ToolWindow* w = open("M1_conv");
+    EXPECT_EQ(names(walk(w, Qt::Key_Tab)), (QStringList{"Txt_A", "Txt_B", "Cmd_Dir_Conv", "Command1",
+                                                         "Conversions_tab0", "lst_From_len", "lst_to_len"}));
+}
+
+TEST_F(Keyboard, TabAndShiftTabComeRoundInEveryWindowTheSameWayBackwards)
+{
+    for (const char* item : {"Mcalender", "M1_calc", "M1_conv", "Mdrill_sizes", "M1_const", "M1_Atm_Aero",
+                             "M1_1D_IsFl", "M1_1d_NoSh", "M1Finance", "Geodist", "SunPlanets", "Brindlewick"}) {
+        SCOPED_TRACE(item);
+        ToolWindow* w = open(item);
+        ASSERT_NE(w, nullptr);
+        const QList<QWidget*> forward = walk(w, Qt::Key_Tab);
+        QList<QWidget*> backward = walk(w, Qt::Key_Backtab);
+        if (backward.size() > 1) std::reverse(backward.begin() + 1, backward.end());
+        EXPECT_EQ(names(backward), names(forward));
+        w->unload();
+    }
+}
