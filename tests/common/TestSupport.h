@@ -1,6 +1,13 @@
 #pragma once
 // Shared helpers of the tests: QString printing, finding controls by name.
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QLineEdit>
+#include <QMenu>
 #include <QString>
+#include <QTest>
 #include <QWidget>
 #include <gtest/gtest.h>
 #include <ostream>
@@ -14,4 +21,22 @@ T* child(QObject* parent, const QString& name)
     T* w = parent->findChild<T*>(name);
     EXPECT_NE(w, nullptr) << "no control " << name.toStdString();
     return w;
+}
+
+// A paste as the user makes it: the box's whole text selected, its context
+// menu opened, and a click on "Paste" (the key filters refuse Ctrl+V).
+inline void pasteFromMenu(QLineEdit* box, const QString& text)
+{
+    QApplication::clipboard()->setText(text);
+    box->setFocus();
+    box->selectAll();
+    const QPoint at = box->rect().center();
+    QContextMenuEvent e(QContextMenuEvent::Mouse, at, box->mapToGlobal(at));
+    QApplication::sendEvent(box, &e);
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    ASSERT_NE(menu, nullptr) << "no context menu";
+    for (QAction* a : menu->actions())
+        if (a->text().remove(u'&').startsWith(QLatin1String("Paste")))
+            QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(a).center());
+    if (menu->isVisible()) menu->close();
 }
