@@ -5,6 +5,7 @@
 #include "shell/ui/Funct_txt_check.h"
 
 #include <QLineEdit>
+#include <limits>
 #include <optional>
 
 namespace KeptValue {
@@ -24,13 +25,15 @@ public:
     std::optional<Disagreement> disagreement() const
     {
         if (!kept_ || Funct_txt_check::held(box_)) return std::nullopt;
+        const double k = kept_();
         double shown = 0;
         try {
             shown = read_(box_->text());
-        } catch (const rt::RuntimeError&) {
+        } catch (const rt::RuntimeError& e) {
+            // A text beyond the double range is never a number the window holds.
+            if (e.code() == rt::Err::Overflow) return Disagreement{box_, k, std::numeric_limits<double>::infinity()};
             return std::nullopt;
         }
-        const double k = kept_();
         if (k == shown) return std::nullopt;
         return Disagreement{box_, k, shown};
     }

@@ -21,8 +21,9 @@ void connect(QLineEdit* box, std::function<void()> onChange, std::function<doubl
              Reading read = {});
 
 // Boxes under `root` whose kept number differs from the reading of their
-// text. A text the box's own reading refuses, and a number still being
-// typed below its minimum, are not counted.
+// text (a text beyond the double range reads as infinity). A text the box's
+// own reading refuses as no number, and a number still being typed below
+// its minimum, are not counted.
 struct Disagreement {
     QLineEdit* box;
     double kept;
