@@ -109,6 +109,17 @@ TEST_F(AfterAnError, ABadValueNeverPoisonsTheNextOnes)
     EXPECT_TRUE(rec.messages.isEmpty());
     EXPECT_EQ(box(shock, "txtMy")->text(), "0.5774");
     EXPECT_EQ(box(shock, "TxtPsy2Psx")->text(), "4.5000");
+
+    // The atmosphere and airspeed models compute from what they store.
+    ToolWindow* aero = open("M1_Atm_Aero");
+    retype(box(aero, "Txt_alt"), "10000");
+    retype(box(aero, "Txt_mach"), "0.5");
+    const QStringList sound = {box(aero, "Txt_press")->text(), box(aero, "Txt_vcas")->text()};
+    paste(box(aero, "Txt_alt"), "-1E308");
+    EXPECT_EQ(rec.messages, QStringList{"Overflow"});
+    retype(box(aero, "Txt_alt"), "10000");
+    retype(box(aero, "Txt_mach"), "0.5");
+    EXPECT_EQ((QStringList{box(aero, "Txt_press")->text(), box(aero, "Txt_vcas")->text()}), sound);
 }
 
 // A text beyond the double range is reported once and the box goes back to
