@@ -7,7 +7,6 @@
 #include "shell/ui/KeyHook.h"
 
 #include <QKeyEvent>
-
 #include <QLineEdit>
 #include <cmath>
 

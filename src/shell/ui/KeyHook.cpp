@@ -26,7 +26,7 @@ public:
     }
     static Hook* of(QWidget* w)
     {
-        if (auto* h = w->findChild<QObject*>(kName, Qt::FindDirectChildrenOnly)) return static_cast<Hook*>(h);
+        if (Hook* h = find(w)) return h;
         return new Hook(w);
     }
 
