@@ -17,6 +17,13 @@ void CFlow1DShockNormal::setzen_gama(double g)
     recompute();
 }
 
+void CFlow1DShockNormal::setzen_Mx_gama(double m, double g)
+{
+    mx_ = m;
+    if (g > 1) gama_ = g;
+    recompute();
+}
+
 void CFlow1DShockNormal::recompute()
 {
     using aero::pow;

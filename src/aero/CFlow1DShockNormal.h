@@ -12,6 +12,9 @@ public:
     void setzen_Mx(double m);
     // gamma must exceed 1 (it divides the exponents); other values are ignored.
     void setzen_gama(double g);
+    // Both inputs, Mach first, stored before anything is computed: a failed
+    // computation never keeps a sound gamma from being taken.
+    void setzen_Mx_gama(double m, double g);
 
     double out_Mx() const { return mx_; }
     double out_Gama() const { return gama_; }

@@ -17,6 +17,13 @@ void CFlow1dis::setzen_gama(double g)
     recompute();
 }
 
+void CFlow1dis::setzen_Mach_gama(double m, double g)
+{
+    mach_ = m;
+    if (g > 1) gama_ = g;
+    recompute();
+}
+
 void CFlow1dis::recompute()
 {
     const Num m = mach_, g = gama_;

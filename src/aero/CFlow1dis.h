@@ -13,6 +13,9 @@ public:
     void setzen_Mach(double m);
     // gamma must exceed 1 (it divides the exponents); other values are ignored.
     void setzen_gama(double g);
+    // Both inputs, Mach first, stored before anything is computed: a failed
+    // computation never keeps a sound gamma from being taken.
+    void setzen_Mach_gama(double m, double g);
     // Stores M* alone; the next recomputation overwrites it.
     void setzen_Mstar(double m) { mstar_ = m; }
 

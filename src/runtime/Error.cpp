@@ -27,10 +27,38 @@ MessageSink& sink()
     static MessageSink s = [](const QString& t) { std::fprintf(stderr, "%s\n", qPrintable(t)); };
     return s;
 }
+
+struct ActionState {
+    int depth = 0;
+    QStringList shown; // in the current action
+};
+ActionState& action()
+{
+    static ActionState a;
+    return a;
+}
 } // namespace
 
 void setMessageSink(MessageSink s) { sink() = std::move(s); }
-void showMessage(const QString& text) { sink()(text); }
+
+void showMessage(const QString& text)
+{
+    ActionState& a = action();
+    if (a.depth > 0) {
+        if (a.shown.contains(text)) return;
+        a.shown.append(text);
+    }
+    sink()(text);
+}
+
+UserAction::UserAction(bool starts)
+{
+    ActionState& a = action();
+    if (starts && a.depth == 0) a.shown.clear();
+    ++a.depth;
+}
+
+UserAction::~UserAction() { --action().depth; }
 
 MessageRecorder::MessageRecorder() : previous_(sink())
 {

@@ -102,7 +102,10 @@ TEST_F(FlowWindows, GammaBelowTheMinimumPutsTheLastAcceptedValueBack)
     auto* gama = child<QLineEdit>(&w, "TxtGama");
     retype(mach, "2");
     const QStringList at14 = texts(&w, kIsenOut);
-    overtype(gama, 2, 1, "0"); // 1.0 < 1.05
+    overtype(gama, 2, 1, "0"); // 1.0 < 1.05, held while typed
+    EXPECT_EQ(gama->text(), "1.0");
+    EXPECT_EQ(texts(&w, kIsenOut), at14);
+    QTest::keyClick(gama, Qt::Key_Return);
     EXPECT_EQ(gama->text(), "1.4") << "shown in full, not as the rounded 1";
     EXPECT_EQ(texts(&w, kIsenOut), at14);
 
@@ -124,6 +127,7 @@ TEST_F(FlowWindows, RefusedMachPutsTheLastFractionalValueBackInFull)
     const QStringList at035 = texts(&isen, kIsenOut);
     mach->setCursorPosition(0);
     QTest::keyClicks(mach, "-");
+    QTest::keyClick(mach, Qt::Key_Return);
     EXPECT_EQ(mach->text(), "0.35");
     EXPECT_EQ(texts(&isen, kIsenOut), at035);
 
@@ -133,6 +137,7 @@ TEST_F(FlowWindows, RefusedMachPutsTheLastFractionalValueBackInFull)
     const QStringList at145 = texts(&shock, kShockOut);
     mx->setSelection(0, 1);
     QTest::keyClicks(mx, "0"); // 0.45 < 1
+    QTest::keyClick(mx, Qt::Key_Return);
     EXPECT_EQ(mx->text(), "1.45");
     EXPECT_EQ(texts(&shock, kShockOut), at145);
 }
@@ -214,10 +219,12 @@ TEST_F(FlowWindows, ShockRefusesMachBelowOneAndGammaBelowItsMinimum)
     auto* gama = child<QLineEdit>(&w, "TxtGama");
     retype(mx, "2");
     retype(mx, "0"); // below 1: the last accepted 2 comes back
+    QTest::keyClick(mx, Qt::Key_Return);
     EXPECT_EQ(mx->text(), "2");
     EXPECT_EQ(child<QLineEdit>(&w, "txtMy")->text(), "0.5774");
 
     overtype(gama, 2, 1, "0"); // 1.0 < 1.01
+    QTest::keyClick(gama, Qt::Key_Return);
     EXPECT_EQ(gama->text(), "1.4");
     // 1.01 is the minimum and is accepted: 1.1, then a 0 after the point.
     overtype(gama, 2, 1, "1");

@@ -1,6 +1,14 @@
 #pragma once
 // Shared helpers of the tests: QString printing, finding controls by name.
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QLineEdit>
+#include <QMenu>
 #include <QString>
+#include <QTest>
+#include <QTimer>
 #include <QWidget>
 #include <gtest/gtest.h>
 #include <ostream>
@@ -14,4 +22,31 @@ T* child(QObject* parent, const QString& name)
     T* w = parent->findChild<T*>(name);
     EXPECT_NE(w, nullptr) << "no control " << name.toStdString();
     return w;
+}
+
+// A paste as the user makes it: the box's whole text selected, its context
+// menu opened, and a click on "Paste" (the key filters refuse Ctrl+V). A
+// menu that waits in its own event loop (a spin box's) is served from there.
+inline void pasteFromMenu(QLineEdit* box, const QString& text)
+{
+    QApplication::clipboard()->setText(text);
+    box->setFocus();
+    box->selectAll();
+    auto clickPaste = [] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        if (!menu) return;
+        for (QAction* a : menu->actions())
+            if (a->text().remove(u'&').startsWith(QLatin1String("Paste")))
+                QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(a).center());
+        if (menu->isVisible()) menu->close();
+    };
+    QTimer waiting;
+    waiting.setSingleShot(true);
+    QObject::connect(&waiting, &QTimer::timeout, clickPaste);
+    waiting.start(0);
+    const QPoint at = box->rect().center();
+    QContextMenuEvent e(QContextMenuEvent::Mouse, at, box->mapToGlobal(at));
+    QApplication::sendEvent(box, &e);
+    waiting.stop();
+    clickPaste();
 }

@@ -2,9 +2,11 @@
 // pastes, clicks on lists, combos, tabs, options, buttons, grid cells and the
 // calendar. After each step no window may show inf, nan or a negative zero,
 // and every message must be a runtime error description or one of the
-// windows' own messages. A hang aborts through a watchdog that names the step.
+// windows' own messages, shown at most once in one user action; every box
+// whose number its window keeps shows that number. A hang aborts through a watchdog that names the step.
 #include "runtime/Error.h"
 #include "shell/ui/Forms.h"
+#include "shell/ui/KeptValue.h"
 #include "shell/ui/MDIForm1.h"
 #include "shell/ui/ToolWindow.h"
 #include "shell/ui/WindowCatalog.h"
@@ -151,11 +153,18 @@ class Monkey {
 public:
     Monkey(ToolWindow* window, unsigned seed, Watchdog& dog) : window_(window), rng_(seed), dog_(dog) {}
 
-    // Paste from the context menu: it bypasses the key filters.
+    // Paste from the context menu: it bypasses the key filters. An empty
+    // text is the user's Delete over the selected text.
     void pasteInto(QLineEdit* box, const QString& text)
     {
         action_ = QString("pasting \"%1\" into %2").arg(text.left(30), box->objectName());
-        guarded([&] { box->setText(text); });
+        if (text.isEmpty()) {
+            box->setFocus();
+            box->selectAll();
+            guarded([&] { QTest::keyClick(box, Qt::Key_Delete); });
+        } else {
+            guarded([&] { pasteFromMenu(box, text); });
+        }
         typed_.insert(box->text());
     }
 
@@ -233,6 +242,10 @@ public:
                             bad(QString("%1%2[%3,%4]").arg(at, t->objectName()).arg(r).arg(c), item->text());
             for (auto* l : w->body()->findChildren<QListWidget*>())
                 for (int r = 0; r < l->count(); ++r) bad(at + l->objectName(), l->item(r)->text());
+            for (const KeptValue::Disagreement& d : KeptValue::disagreements(w->body()))
+                ADD_FAILURE() << step_.toStdString() << action_.toStdString() << " -> " << at.toStdString()
+                              << d.box->objectName().toStdString() << " shows \"" << d.box->text().left(60).toStdString()
+                              << "\" but its window keeps " << d.kept;
         }
         for (const QString& m : recorder_.messages)
             if (!allowedMessages().contains(m))
@@ -246,14 +259,23 @@ private:
     template <class T>
     T* any(const QList<T*>& list) { return list.isEmpty() ? nullptr : list[pick(list.size())]; }
 
-    // An escaped RuntimeError is reported as the application's event loop would.
+    // One user action. An escaped RuntimeError is reported as the
+    // application's event loop would. No message may show twice in it.
     void guarded(const std::function<void()>& f)
     {
-        try {
-            f();
-        } catch (const rt::RuntimeError& e) {
-            rt::report(e);
+        const qsizetype from = recorder_.messages.size();
+        {
+            rt::UserAction action(true);
+            try {
+                f();
+            } catch (const rt::RuntimeError& e) {
+                rt::report(e);
+            }
         }
+        const QStringList shown = recorder_.messages.mid(from);
+        if (QSet<QString>(shown.begin(), shown.end()).size() != shown.size())
+            ADD_FAILURE() << step_.toStdString() << action_.toStdString() << " -> the same message twice: \""
+                          << shown.join("\", \"").toStdString() << "\"";
     }
 
     void act(QWidget* root)

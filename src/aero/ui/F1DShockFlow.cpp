@@ -4,6 +4,7 @@
 #include "runtime/Parse.h"
 #include "shell/Utilities.h"
 #include "shell/ui/Funct_txt_check.h"
+#include "shell/ui/KeptValue.h"
 #include "shell/ui/KeyHook.h"
 
 #include <QLineEdit>
@@ -38,8 +39,8 @@ F1DShockFlow::~F1DShockFlow() = default;
 void F1DShockFlow::setupUi(QWidget* body)
 {
     ui_ = FlowLayout::build(body, kDesign);
-    connect(ui_.mach, &QLineEdit::textChanged, this, [this] { txtMx_Change(); });
-    connect(ui_.gama, &QLineEdit::textChanged, this, [this] { TxtGama_Change(); });
+    KeptValue::connect(ui_.mach, [this] { txtMx_Change(); }, [this] { return mx_; });
+    KeptValue::connect(ui_.gama, [this] { TxtGama_Change(); }, [this] { return gama_; });
     KeyHook::onKeyPress(ui_.mach, [this](int& k) { txtMx_KeyPress(k); });
     KeyHook::onKeyPress(ui_.gama, [this](int& k) { TxtGama_KeyPress(k); });
 }
@@ -58,6 +59,7 @@ void F1DShockFlow::txtMx_Change()
 {
     rt::trap([&] {
         lastMx_ = Funct_txt_check::check_range(ui_.mach, lastMx_, mxMinimum);
+        if (Funct_txt_check::held(ui_.mach)) return;
         mx_ = rt::val(ui_.mach->text());
         Fpcalcpopulall();
     });
@@ -67,6 +69,7 @@ void F1DShockFlow::TxtGama_Change()
 {
     rt::trap([&] {
         lastGama_ = Funct_txt_check::check_range(ui_.gama, lastGama_, gamaMinimum);
+        if (Funct_txt_check::held(ui_.gama)) return;
         gama_ = rt::val(ui_.gama->text());
         Fpcalcpopulall();
     });
@@ -85,8 +88,7 @@ void F1DShockFlow::TxtGama_KeyPress(int& keyAscii)
 void F1DShockFlow::Fpcalcpopulall()
 {
     if (gama_ == 1.0) return;
-    shock_->setzen_Mx(mx_);
-    shock_->setzen_gama(gama_);
+    shock_->setzen_Mx_gama(mx_, gama_);
     const double results[] = {shock_->out_My(),      shock_->out_Psy2Psx(), shock_->out_Pty2Ptx(),
                               shock_->out_Tsy2Tsx(), shock_->out_Tsy2Ttx(), shock_->out_Rhsy2Rhsx()};
     for (size_t i = 0; i < ui_.outputs.size(); ++i)

@@ -13,6 +13,7 @@
 #include "runtime/RtMath.h"
 #include "shell/Utilities.h"
 #include "shell/ui/Controls.h"
+#include "shell/ui/KeptValue.h"
 #include "shell/ui/KeyHook.h"
 #include "shell/ui/Twips.h"
 
@@ -180,9 +181,10 @@ void FAero::setupUi(QWidget* body)
 
     const TabBoxes& en = boxes_[English];
     const TabBoxes& iso = boxes_[Iso];
-    connect(en.alt, &QLineEdit::textChanged, this, [this] { Txt_alt_Change(); });
-    connect(iso.alt, &QLineEdit::textChanged, this, [this] { Txt_alt_iso_Change(); });
-    connect(en.dIsa, &QLineEdit::textChanged, this, [this] { Txt_dISA_Change(); });
+    // The altitudes and speeds are kept in the models, in one unit for both tabs.
+    KeptValue::connect(en.alt, [this] { Txt_alt_Change(); });
+    KeptValue::connect(iso.alt, [this] { Txt_alt_iso_Change(); });
+    KeptValue::connect(en.dIsa, [this] { Txt_dISA_Change(); }, [this] { return dISA; });
     // The ISO deviation only shows the English one converted; nothing reads it.
     iso.dIsa->setReadOnly(true);
 
@@ -194,6 +196,7 @@ void FAero::setupUi(QWidget* body)
         for (int s = Mach; s <= Qbar; ++s) {
             QLineEdit* b = boxes_[tab].speeds[s];
             filterKeys(b, QStringLiteral("0123456789."), QStringLiteral("."));
+            KeptValue::connect(b, {});
             KeyHook::onKeyUp(b, [this, tab, s](int&, int) { speedKeyUp(tab, Speed(s)); });
         }
     }

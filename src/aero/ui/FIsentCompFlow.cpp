@@ -4,6 +4,7 @@
 #include "runtime/Parse.h"
 #include "shell/Utilities.h"
 #include "shell/ui/Funct_txt_check.h"
+#include "shell/ui/KeptValue.h"
 #include "shell/ui/KeyHook.h"
 
 #include <QLabel>
@@ -38,8 +39,8 @@ FIsentCompFlow::~FIsentCompFlow() = default;
 void FIsentCompFlow::setupUi(QWidget* body)
 {
     ui_ = FlowLayout::build(body, kDesign);
-    connect(ui_.mach, &QLineEdit::textChanged, this, [this] { txtMach_Change(); });
-    connect(ui_.gama, &QLineEdit::textChanged, this, [this] { TxtGama_Change(); });
+    KeptValue::connect(ui_.mach, [this] { txtMach_Change(); }, [this] { return mach_; });
+    KeptValue::connect(ui_.gama, [this] { TxtGama_Change(); }, [this] { return gama_; });
     KeyHook::onKeyPress(ui_.mach, [this](int& k) { txtMach_KeyPress(k); });
     KeyHook::onKeyPress(ui_.gama, [this](int& k) { TxtGama_KeyPress(k); });
 }
@@ -60,6 +61,7 @@ void FIsentCompFlow::txtMach_Change()
 {
     rt::trap([&] {
         lastMach_ = Funct_txt_check::check_range(ui_.mach, lastMach_, machMinimum);
+        if (Funct_txt_check::held(ui_.mach)) return;
         mach_ = rt::val(ui_.mach->text());
         Fpcalcpopulall();
     });
@@ -69,6 +71,7 @@ void FIsentCompFlow::TxtGama_Change()
 {
     rt::trap([&] {
         lastGama_ = Funct_txt_check::check_range(ui_.gama, lastGama_, gamaMinimum);
+        if (Funct_txt_check::held(ui_.gama)) return;
         gama_ = rt::val(ui_.gama->text());
         Fpcalcpopulall();
     });
@@ -87,8 +90,7 @@ void FIsentCompFlow::TxtGama_KeyPress(int& keyAscii)
 void FIsentCompFlow::Fpcalcpopulall()
 {
     if (gama_ == 1.0) return;
-    flow_->setzen_Mach(mach_);
-    flow_->setzen_gama(gama_);
+    flow_->setzen_Mach_gama(mach_, gama_);
     const double results[] = {flow_->out_Mstar(), flow_->out_Pt2Ps(), flow_->out_Tt2Ts(),
                               flow_->out_Rt2Rs(), flow_->out_A2AStar(), flow_->out_q2Pt()};
     for (size_t i = 0; i < ui_.outputs.size(); ++i)

@@ -5,6 +5,7 @@
 #include "shell/Utilities.h"
 #include "shell/ui/Controls.h"
 #include "shell/ui/Funct_txt_check.h"
+#include "shell/ui/KeptValue.h"
 #include "shell/ui/KeyHook.h"
 #include "shell/ui/Twips.h"
 
@@ -126,7 +127,9 @@ void FGeo::buildPoint(QWidget* body, Point p)
                 Controls::textBox(frame, name, "0", Twips::rect(kColLeft[k], kRowTop[c], kColWidth[k], 315));
             box_[p][c][k] = box;
             KeyHook::onKeyPress(box, [this, p, c, k](int& key) { txt_KeyPress(p, c, k, key); });
-            connect(box, &QLineEdit::textChanged, this, [this, p, c, k] { txt_Change(p, c, k); });
+            KeptValue::connect(
+                box, [this, p, c, k] { txt_Change(p, c, k); }, [this, p, c, k] { return entered_[p][c][k]; },
+                strictBox(p, c, k) ? KeptValue::Reading(rt::cdbl) : KeptValue::Reading());
         }
         auto* list = new QComboBox(frame);
         list->setObjectName(kListName[p][c]);
@@ -209,12 +212,13 @@ void FGeo::txt_Change(Point p, Coord c, Field k)
         accepted_[p][c][k] = rangeCheck(p, c, k);
         // This one box reads its whole text as one number; a text that is not
         // one is an error that leaves the point where it was.
-        const bool strict = p == EndPoint && c == Lat && k == Sec;
-        entered_[p][c][k] = strict ? rt::cdbl(box->text()) : rt::val(box->text());
+        entered_[p][c][k] = strictBox(p, c, k) ? rt::cdbl(box->text()) : rt::val(box->text());
         place(p, c);
         Fcalculate_dist();
     });
 }
+
+bool FGeo::strictBox(Point p, Coord c, Field k) { return p == EndPoint && c == Lat && k == Sec; }
 
 double FGeo::rangeCheck(Point p, Coord c, Field k)
 {

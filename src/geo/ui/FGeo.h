@@ -44,6 +44,8 @@ private:
     void selectSecondItem(Point p, Coord c);
     void reset(Point p);
     double rangeCheck(Point p, Coord c, Field k);
+    // The one box that reads its whole text as one number.
+    static bool strictBox(Point p, Coord c, Field k);
     void place(Point p, Coord c);
 
     std::unique_ptr<Geo23NP> geo_;

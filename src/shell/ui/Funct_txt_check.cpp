@@ -4,7 +4,9 @@
 #include "runtime/NumText.h"
 #include "runtime/Parse.h"
 #include "shell/Utilities.h"
+#include "shell/ui/KeyHook.h"
 
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <cmath>
 
@@ -43,12 +45,65 @@ double checkBounded(QLineEdit* box, double restore, double upper, std::optional<
 double check_0_59(QLineEdit* box, double restore) { return checkBounded(box, restore, 59, 0); }
 double check_0_5999(QLineEdit* box, double restore) { return checkBounded(box, restore, 59.99, std::nullopt); }
 
+namespace {
+// A number below the minimum that is still being typed: the box keeps it
+// until the user leaves the box or presses Enter, and then its change
+// handler runs again, no longer as typing, and the refusal puts the kept
+// value back.
+class Held : public QObject {
+public:
+    static constexpr const char* kName = "qm_held";
+    explicit Held(QLineEdit* box) : QObject(box), box_(box)
+    {
+        setObjectName(kName);
+        box->installEventFilter(this);
+    }
+    static Held* find(const QLineEdit* box)
+    {
+        return static_cast<Held*>(box->findChild<QObject*>(kName, Qt::FindDirectChildrenOnly));
+    }
+    static void set(QLineEdit* box, bool on)
+    {
+        Held* h = find(box);
+        if (!h && on) h = new Held(box);
+        if (h) h->on = on;
+    }
+    bool on = false;
+
+protected:
+    bool eventFilter(QObject*, QEvent* e) override
+    {
+        const bool enter = e->type() == QEvent::KeyPress && (static_cast<QKeyEvent*>(e)->key() == Qt::Key_Return
+                                                             || static_cast<QKeyEvent*>(e)->key() == Qt::Key_Enter);
+        if (on && (enter || e->type() == QEvent::FocusOut)) {
+            on = false;
+            emit box_->textChanged(box_->text());
+        }
+        return false;
+    }
+
+private:
+    QLineEdit* box_;
+};
+} // namespace
+
+bool held(const QLineEdit* box)
+{
+    const Held* h = Held::find(box);
+    return h && h->on;
+}
+
 double check_range(QLineEdit* box, double& value, std::optional<double> minimum, std::optional<double> maximum,
                    std::optional<double> d)
 {
     rt::trap([&] {
         const double places = d.value_or(0);
         double v = rt::val(box->text());
+        // A prefix of a number above the minimum may read below it ("1" of
+        // "1.3"): while the user types, such a number is held, not refused.
+        const bool holding = minimum && v < *minimum && KeyHook::typing(box) && !(maximum && v > *maximum);
+        Held::set(box, holding);
+        if (holding) return;
         bool refused = false;
         auto restore = [&] {
             v = value;

@@ -23,6 +23,13 @@ double check_0_5999(QLineEdit* box, double restore);
 double check_range(QLineEdit* box, double& value, std::optional<double> minimum = std::nullopt,
                    std::optional<double> maximum = std::nullopt, std::optional<double> d = std::nullopt);
 
+// While the user types a number below the minimum, check_range holds it:
+// the box keeps the text and the value stays as it was, with no message.
+// Leaving the box or Enter refuses it as above. Pastes and writes by code
+// are checked at once, and so is the maximum.
+// True while `box` holds such a number: its handler must not use the text.
+bool held(const QLineEdit* box);
+
 // x - trunc(x): keeps the sign of x.
 double frac_part(double x);
 

@@ -2,6 +2,7 @@
 
 #include <QEvent>
 #include <QKeyEvent>
+#include <QScopedValueRollback>
 #include <QWidget>
 
 namespace KeyHook {
@@ -17,15 +18,20 @@ public:
     static constexpr const char* kName = "qm_keyhook";
     KeyPress press;
     KeyCode down, up;
+    bool typing = false;
 
+    static Hook* find(const QWidget* w)
+    {
+        return static_cast<Hook*>(w->findChild<QObject*>(kName, Qt::FindDirectChildrenOnly));
+    }
     static Hook* of(QWidget* w)
     {
-        if (auto* h = w->findChild<QObject*>(kName, Qt::FindDirectChildrenOnly)) return static_cast<Hook*>(h);
+        if (Hook* h = find(w)) return h;
         return new Hook(w);
     }
 
 protected:
-    bool eventFilter(QObject*, QEvent* e) override
+    bool eventFilter(QObject* target, QEvent* e) override
     {
         if (e->type() != QEvent::KeyPress && e->type() != QEvent::KeyRelease) return false;
         auto* k = static_cast<QKeyEvent*>(e);
@@ -44,6 +50,11 @@ protected:
             int ascii = text.at(0).unicode();
             press(ascii);
             if (ascii == 0) return true;
+            // The box takes the character now, marked as typed, so that its
+            // change handler can tell typing from a paste or a program write.
+            QScopedValueRollback<bool> mark(typing, true);
+            static_cast<QObject*>(target)->event(e);
+            return true;
         }
         return false;
     }
@@ -54,6 +65,12 @@ protected:
 void onKeyPress(QWidget* w, KeyPress f) { Hook::of(w)->press = std::move(f); }
 void onKeyDown(QWidget* w, KeyCode f) { Hook::of(w)->down = std::move(f); }
 void onKeyUp(QWidget* w, KeyCode f) { Hook::of(w)->up = std::move(f); }
+
+bool typing(const QWidget* w)
+{
+    const Hook* h = Hook::find(w);
+    return h && h->typing;
+}
 
 void allowOnly(QWidget* w, const QString& allowed)
 {

@@ -17,6 +17,10 @@ void onKeyPress(QWidget* w, KeyPress f);
 void onKeyDown(QWidget* w, KeyCode f);
 void onKeyUp(QWidget* w, KeyCode f);
 
+// True while a character that passed w's key-press handler is being typed
+// into w (not for pastes, deletions or writes by code).
+bool typing(const QWidget* w);
+
 // A key filter that lets through only the characters of `allowed`.
 void allowOnly(QWidget* w, const QString& allowed);
 

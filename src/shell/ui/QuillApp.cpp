@@ -12,8 +12,27 @@ static void initShellResources() { Q_INIT_RESOURCE(shell); }
 
 QuillApp::QuillApp(int& argc, char** argv) : QApplication(argc, argv) {}
 
+bool QuillApp::startsUserAction(QEvent::Type t)
+{
+    switch (t) {
+    case QEvent::KeyPress: // its release belongs to it
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::Wheel:
+    case QEvent::ContextMenu:
+    case QEvent::Shortcut:
+    case QEvent::Drop:
+    case QEvent::TouchBegin:
+    case QEvent::TabletPress:
+        return true;
+    default:
+        return false;
+    }
+}
+
 bool QuillApp::notify(QObject* receiver, QEvent* e)
 {
+    rt::UserAction action(startsUserAction(e->type()));
     try {
         return QApplication::notify(receiver, e);
     } catch (const rt::RuntimeError& err) {
@@ -22,6 +41,13 @@ bool QuillApp::notify(QObject* receiver, QEvent* e)
         rt::showMessage(QString::fromLocal8Bit(err.what()));
     }
     return false;
+}
+
+QWidget* QuillApp::messageOwner()
+{
+    if (QWidget* modal = QApplication::activeModalWidget()) return modal;
+    if (QWidget* focus = QApplication::focusWidget()) return focus->window();
+    return QApplication::activeWindow();
 }
 
 void QuillApp::setUp(bool interactiveMessages)
@@ -36,7 +62,9 @@ void QuillApp::setUp(bool interactiveMessages)
     QApplication::setWindowIcon(QIcon(":/icons/quillmere.png"));
     if (interactiveMessages) {
         rt::setMessageSink([](const QString& text) {
-            QMessageBox box(QMessageBox::NoIcon, QString(" "), text, QMessageBox::Ok);
+            // Over the window the user works in, owned by it, so it can
+            // never slip behind that window.
+            QMessageBox box(QMessageBox::NoIcon, QString(" "), text, QMessageBox::Ok, messageOwner());
             box.exec();
         });
     }

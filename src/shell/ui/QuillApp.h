@@ -1,7 +1,10 @@
 #pragma once
 // The application object. Its notify is the last resort of the error trap:
-// an error that escapes a handler is shown and the program goes on.
+// an error that escapes a handler is shown and the program goes on. It also
+// marks where each user action begins, so that one action shows a given
+// message once.
 #include <QApplication>
+#include <QEvent>
 
 class QuillApp : public QApplication {
 public:
@@ -10,4 +13,10 @@ public:
 
     // Common set-up for the program and the tests: fonts, message sink.
     static void setUp(bool interactiveMessages);
+
+    // The window a message box opens over and belongs to: the one whose
+    // action raised it (a modal box's when one is open), or none.
+    static QWidget* messageOwner();
+    // Events of the user's hand that begin a new action.
+    static bool startsUserAction(QEvent::Type t);
 };

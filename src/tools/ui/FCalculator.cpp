@@ -6,6 +6,7 @@
 #include "shell/Calculator.h"
 #include "shell/Utilities.h"
 #include "shell/ui/Controls.h"
+#include "shell/ui/KeptValue.h"
 #include "shell/ui/KeyHook.h"
 #include "shell/ui/Twips.h"
 
@@ -97,8 +98,8 @@ void FCalculator::setupUi(QWidget* body)
         connect(b, &QPushButton::clicked, this, [this, f = ops[i].compute, division] { operate(f, division); });
     }
 
-    connect(x_val_result, &QLineEdit::textChanged, this, [this] { x_val_result_Change(); });
-    connect(y_val, &QLineEdit::textChanged, this, [this] { y_val_Change(); });
+    KeptValue::connect(x_val_result, [this] { x_val_result_Change(); }, [this] { return x; });
+    KeptValue::connect(y_val, [this] { y_val_Change(); }, [this] { return y; });
     KeyHook::onKeyPress(x_val_result, [this](int& k) { x_val_result_KeyPress(k); });
     KeyHook::onKeyPress(y_val, [this](int& k) { y_val_KeyPress(k); });
     connect(but_deg, &QRadioButton::toggled, this, [this](bool on) { if (on) but_deg_Click(); });

@@ -7,6 +7,7 @@
 #include "runtime/Parse.h"
 #include "runtime/RtMath.h"
 #include "shell/ui/Controls.h"
+#include "shell/ui/KeptValue.h"
 #include "shell/ui/KeyHook.h"
 #include "shell/ui/Twips.h"
 
@@ -39,6 +40,8 @@ void Financial_1::setupUi(QWidget* body)
     auto box = [this, frame](const char* name, const QString& text, QRect r, const QString& keys) {
         QLineEdit* t = Controls::textBox(frame, name, text, r);
         t->installEventFilter(this); // the focus handler
+        // The window reads the boxes when a button is pressed.
+        KeptValue::connect(t, {});
         KeyHook::onKeyPress(t, [this, keys](int& k) {
             Lbl_stat_fin->clear();
             if (k > 0xFFFF || !keys.contains(QChar(k))) k = 0;

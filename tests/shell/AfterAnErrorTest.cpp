@@ -1,0 +1,225 @@
+// After an error or a refusal every window keeps working, says so once per
+// user action, and its boxes show only the values it holds. Driven through
+// the real windows with typed keys and pastes.
+#include "runtime/Error.h"
+#include "shell/ui/Forms.h"
+#include "shell/ui/KeptValue.h"
+#include "shell/ui/MDIForm1.h"
+#include "shell/ui/QuillApp.h"
+#include "shell/ui/ToolWindow.h"
+#include "shell/ui/WindowCatalog.h"
+
+#include "TestSupport.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTest>
+
+namespace {
+
+ToolWindow* open(const char* item)
+{
+    MDIForm1::instance().findChild<QAction*>(item)->trigger();
+    ToolWindow* w = WindowCatalog::instanceFor(item);
+    EXPECT_NE(w, nullptr);
+    QApplication::setActiveWindow(w);
+    return w;
+}
+
+QLineEdit* box(ToolWindow* w, const char* name) { return child<QLineEdit>(w, name); }
+
+// Typing over the box's whole text, as a user who selected it.
+void retype(QLineEdit* b, const QString& keys)
+{
+    b->setFocus();
+    b->selectAll();
+    QTest::keyClicks(b, keys);
+}
+
+void paste(QLineEdit* b, const QString& text) { pasteFromMenu(b, text); }
+
+class AfterAnError : public ::testing::Test {
+protected:
+    void SetUp() override { MDIForm1::instance().show(); }
+    void TearDown() override
+    {
+        for (ToolWindow* w : QList<ToolWindow*>(Forms::loaded()))
+            if (w->objectName() != "FPropaganda") w->unload();
+    }
+    rt::MessageRecorder rec;
+};
+
+// A number is held while it is typed below the minimum: "1" of "1.3" is
+// not refused, and the value stays the last accepted one meanwhile.
+TEST_F(AfterAnError, ATypedNumberIsTheNumberTyped)
+{
+    ToolWindow* isen = open("M1_1D_IsFl");
+    retype(box(isen, "txtMach"), "2");
+    retype(box(isen, "TxtGama"), "1.3");
+    EXPECT_EQ(box(isen, "TxtGama")->text(), "1.3");
+    EXPECT_EQ(box(isen, "TxtPt2Ps")->text(), "7.6651");
+
+    ToolWindow* shock = open("M1_1d_NoSh");
+    QLineEdit* mx = box(shock, "txtMx");
+    retype(mx, "1.5");
+    const QString my = box(shock, "txtMy")->text();
+    EXPECT_EQ(my, "0.7011");
+    retype(mx, "0.5");
+    EXPECT_EQ(mx->text(), "0.5");
+    EXPECT_EQ(box(shock, "txtMy")->text(), my) << "a held number computes nothing";
+    // Leaving the box refuses it as a paste would have been refused at once.
+    QTest::mouseClick(box(shock, "TxtGama"), Qt::LeftButton);
+    EXPECT_EQ(mx->text(), "1.5");
+    EXPECT_EQ(box(shock, "txtMy")->text(), my);
+
+    // Enter refuses it too; a paste and the maximum are checked at once.
+    retype(mx, "0.7");
+    QTest::keyClick(mx, Qt::Key_Return);
+    EXPECT_EQ(mx->text(), "1.5");
+    paste(mx, "0.5");
+    EXPECT_EQ(mx->text(), "1.5");
+    EXPECT_TRUE(rec.messages.isEmpty()) << rec.messages.join(", ").toStdString();
+}
+
+// A gamma the model cannot serve fails once; a sound one computes again.
+TEST_F(AfterAnError, ABadValueNeverPoisonsTheNextOnes)
+{
+    ToolWindow* isen = open("M1_1D_IsFl");
+    paste(box(isen, "TxtGama"), "1E308");
+    retype(box(isen, "txtMach"), "2");
+    EXPECT_EQ(rec.messages, QStringList{"Overflow"});
+    rec.messages.clear();
+    retype(box(isen, "TxtGama"), "1.4");
+    EXPECT_TRUE(rec.messages.isEmpty());
+    EXPECT_EQ(box(isen, "TxtPt2Ps")->text(), "7.8244");
+    retype(box(isen, "txtMach"), "3");
+    EXPECT_EQ(box(isen, "TxtPt2Ps")->text(), "36.73");
+
+    ToolWindow* shock = open("M1_1d_NoSh");
+    paste(box(shock, "TxtGama"), "1E200");
+    EXPECT_EQ(rec.messages, QStringList{"Overflow"});
+    rec.messages.clear();
+    retype(box(shock, "TxtGama"), "1.4");
+    retype(box(shock, "txtMx"), "2");
+    EXPECT_TRUE(rec.messages.isEmpty());
+    EXPECT_EQ(box(shock, "txtMy")->text(), "0.5774");
+    EXPECT_EQ(box(shock, "TxtPsy2Psx")->text(), "4.5000");
+
+    // The atmosphere and airspeed models compute from what they store.
+    ToolWindow* aero = open("M1_Atm_Aero");
+    retype(box(aero, "Txt_alt"), "10000");
+    retype(box(aero, "Txt_mach"), "0.5");
+    const QStringList sound = {box(aero, "Txt_press")->text(), box(aero, "Txt_vcas")->text()};
+    paste(box(aero, "Txt_alt"), "-1E308");
+    EXPECT_EQ(rec.messages, QStringList{"Overflow"});
+    retype(box(aero, "Txt_alt"), "10000");
+    retype(box(aero, "Txt_mach"), "0.5");
+    EXPECT_EQ((QStringList{box(aero, "Txt_press")->text(), box(aero, "Txt_vcas")->text()}), sound);
+}
+
+// A text beyond the double range is reported once and the box goes back to
+// the text it had before the key or the paste; the kept value agrees.
+TEST_F(AfterAnError, ABoxAndItsValueNeverDisagree)
+{
+    ToolWindow* calc = open("M1_calc");
+    QLineEdit* x = box(calc, "x_val_result");
+    retype(x, "1E400");
+    EXPECT_EQ(x->text(), "1E40");
+    EXPECT_EQ(rec.messages, QStringList{"Overflow"});
+    QTest::mouseClick(child<QPushButton>(calc, "cmd_sqrt"), Qt::LeftButton);
+    EXPECT_EQ(x->text(), "100000000000000000000.0000");
+
+    struct Case {
+        const char* item;
+        const char* box;
+    };
+    for (const Case& c : {Case{"M1_1D_IsFl", "txtMach"}, Case{"M1_1D_IsFl", "TxtGama"}, Case{"M1_1d_NoSh", "txtMx"},
+                          Case{"Geodist", "txt_lon_deg_sp"}, Case{"Geodist", "txt_lat_sec_ep"},
+                          Case{"M1_Atm_Aero", "Txt_alt"}, Case{"M1_Atm_Aero", "Txt_dISA"},
+                          Case{"M1_Atm_Aero", "Txt_mach"}, Case{"M1Finance", "Txt_PV"}, Case{"M1_calc", "y_val"}}) {
+        SCOPED_TRACE(std::string(c.item) + " " + c.box);
+        ToolWindow* w = open(c.item);
+        QLineEdit* b = box(w, c.box);
+        const QString before = b->text();
+        rec.messages.clear();
+        paste(b, "1E400");
+        EXPECT_EQ(b->text(), before);
+        EXPECT_EQ(rec.messages, QStringList{"Overflow"});
+        for (const KeptValue::Disagreement& d : KeptValue::disagreements(w->body()))
+            ADD_FAILURE() << d.box->objectName().toStdString() << " shows " << d.shown << " but keeps " << d.kept;
+    }
+}
+
+// One paste or keystroke shows a given message once.
+TEST_F(AfterAnError, OneActionOneMessage)
+{
+    ToolWindow* aero = open("M1_Atm_Aero");
+    QLineEdit* alt = box(aero, "Txt_alt");
+    paste(alt, "-1E308");
+    EXPECT_EQ(rec.messages, QStringList{"Overflow"});
+    rec.messages.clear();
+    alt->selectAll();
+    for (int k = 0; k < 400; ++k) {
+        const qsizetype before = rec.messages.size();
+        QTest::keyClick(alt, '9');
+        ASSERT_LE(rec.messages.size(), before + 1) << "key " << k;
+    }
+    EXPECT_EQ(alt->text(), QString(308, '9')) << "the keys beyond the double range are not taken";
+    EXPECT_EQ(rec.messages.count("Overflow"), rec.messages.size());
+
+    ToolWindow* conv = open("M1_conv");
+    rec.messages.clear();
+    QLineEdit* a = box(conv, "Txt_A");
+    retype(a, "1E30");
+    ASSERT_TRUE(rec.messages.isEmpty());
+    QTest::keyClicks(a, "9"); // converted on the change and again on the key's release
+    EXPECT_EQ(rec.messages, QStringList{"Overflow"});
+}
+
+// Different messages within one action each show once, in order; outside
+// any action (a model driven directly) every message shows.
+TEST_F(AfterAnError, TheReporterForgetsAtTheNextAction)
+{
+    {
+        rt::UserAction press(true);
+        for (const char* m : {"Overflow", "Division by zero", "Overflow", "Type mismatch", "Division by zero"})
+            rt::showMessage(m);
+    }
+    {
+        rt::UserAction release(false); // the key's release belongs to its press
+        rt::showMessage("Overflow");
+        rt::UserAction nested(true);   // a modal box's events start nothing new
+        rt::showMessage("Type mismatch");
+    }
+    EXPECT_EQ(rec.messages, (QStringList{"Overflow", "Division by zero", "Type mismatch"}));
+    rec.messages.clear();
+    {
+        rt::UserAction next(true);
+        rt::showMessage("Overflow");
+    }
+    rt::showMessage("Overflow");
+    rt::showMessage("Overflow");
+    EXPECT_EQ(rec.messages, QStringList(3, "Overflow"));
+    EXPECT_TRUE(QuillApp::startsUserAction(QEvent::KeyPress));
+    EXPECT_FALSE(QuillApp::startsUserAction(QEvent::KeyRelease));
+}
+
+// A message box opens over the window the user works in, owned by it.
+TEST_F(AfterAnError, AMessageBelongsToTheWindowOfItsAction)
+{
+    ToolWindow* isen = open("M1_1D_IsFl");
+    ToolWindow* shock = open("M1_1d_NoSh");
+    box(isen, "TxtGama")->setFocus();
+    QApplication::setActiveWindow(isen);
+    EXPECT_EQ(QuillApp::messageOwner(), isen);
+    QApplication::setActiveWindow(shock);
+    box(shock, "txtMx")->setFocus();
+    EXPECT_EQ(QuillApp::messageOwner(), shock);
+}
+
+} // namespace
