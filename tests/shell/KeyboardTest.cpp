@@ -178,3 +178,34 @@ TEST_F(Keyboard, TabAndShiftTabComeRoundInEveryWindowTheSameWayBackwards)
         w->unload();
     }
 }
+
+// Enter on the focused button presses it, as Space does: a keyboard user who
+// tabbed to "Clear (y)" or "N" expects Enter to run it.
+TEST_F(Keyboard, EnterPressesTheFocusedButton)
+{
+    struct Press {
+        const char* item;
+        const char* button;
+        const char* box; // a box the press rewrites
+        const char* typed;
+        const char* after;
+    };
+    const Press presses[] = {
+        {"M1_calc", "Cmd_clear_y", "y_val", "5", "0"},
+        {"M1Finance", "Cmd_N", "Txt_N", "1", "120"},
+        {"Geodist", "Bt_Resetsp", "txt_lon_deg_sp", "5", "0"},
+    };
+    for (const Press& p : presses) {
+        for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter}) {
+            ToolWindow* w = open(p.item);
+            ASSERT_NE(w, nullptr);
+            auto* box = child<QLineEdit>(w, p.box);
+            box->setText(p.typed);
+            auto* b = child<QWidget>(w, p.button);
+            b->setFocus(Qt::TabFocusReason);
+            QTest::keyClick(b, key, key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+            EXPECT_EQ(box->text(), p.after) << p.item << " " << p.button;
+            w->unload();
+        }
+    }
+}

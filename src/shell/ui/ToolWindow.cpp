@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QPushButton>
 #include <QVBoxLayout>
 
 ToolWindow::ToolWindow(const QString& name, bool mdiChild) : mdiChild_(mdiChild)
@@ -41,6 +42,9 @@ void ToolWindow::load()
     body_ = new QWidget(this);
     layout()->addWidget(body_);
     setupUi(body_);
+    // Enter on the focused button presses it, as Space does; no button
+    // becomes a default that Enter in a box would press.
+    for (QPushButton* b : body_->findChildren<QPushButton*>()) b->setAutoDefault(true);
     ++loadCount_;
     Form_Load();
     emit loadedChanged(true);
