@@ -1,7 +1,9 @@
-// Every box shows its whole text: each window is fed its ordinary values
-// (altitudes up to 60000 ft, Mach up to 10, amounts up to a million, distances
-// up to 20000 km, every converter at 1 and 123.456) and each line edit's text,
-// measured in the box's own font, must fit the width the box draws text in.
+// Every box shows its whole text and every button its whole caption: each
+// window is fed its ordinary values (altitudes up to 60000 ft, Mach up to 10,
+// amounts up to "($1,000,000.00)", distances up to 20000 km, every converter
+// at 1 and 123.456) and each line edit's text, measured in the box's own font,
+// must fit the width the box draws text in.
+#include "runtime/Currency.h"
 #include "shell/ui/MDIForm1.h"
 #include "shell/ui/ToolWindow.h"
 #include "shell/ui/WindowCatalog.h"
@@ -14,6 +16,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QStyle>
+#include <QStyleOptionButton>
 #include <QStyleOptionFrame>
 #include <QTabWidget>
 #include <QTest>
@@ -34,6 +37,19 @@ int textRoom(const QLineEdit* e)
     const QRect contents = e->style()->subElementRect(QStyle::SE_LineEditContents, &opt, e);
     const QMargins m = e->textMargins();
     return contents.width() - m.left() - m.right() - 2 * 2;
+}
+
+// The width a button centres its caption in: the style's contents rectangle
+// (inside the frame), less two pixels of air on each side, without which the
+// caption runs into the frame.
+int captionRoom(const QPushButton* b)
+{
+    QStyleOptionButton opt;
+    opt.initFrom(b);
+    opt.rect = b->rect();
+    opt.text = b->text();
+    if (b->autoDefault()) opt.features |= QStyleOptionButton::AutoDefaultButton;
+    return b->style()->subElementRect(QStyle::SE_PushButtonContents, &opt, b).width() - 2 * 2;
 }
 
 class TextFit : public ::testing::Test {
@@ -62,6 +78,14 @@ protected:
                                      .arg(need)
                                      .arg(room);
             if (need > room && !cut.contains(line)) cut.append(line);
+        }
+        for (QPushButton* b : w->findChildren<QPushButton*>()) {
+            const int need = b->fontMetrics().horizontalAdvance(QString(b->text()).remove(u'&'));
+            const QString line = QString("button %1: \"%2\" needs %3 px, has %4")
+                                     .arg(b->objectName(), b->text())
+                                     .arg(need)
+                                     .arg(captionRoom(b));
+            if (need > captionRoom(b) && !cut.contains(line)) cut.append(line);
         }
     }
     // Typed, for boxes whose handlers follow the keys rather than the text.
@@ -165,16 +189,25 @@ TEST_F(TextFit, Geographic)
     check("antipodes");
 }
 
+// The amounts follow the desktop's currency format; "($1,000,000.00)" of a
+// US desktop is the widest.
 TEST_F(TextFit, Finance)
 {
-    open("M1Finance");
-    check("opening");
-    put("Txt_PV", "-1000000");
-    put("Txt_FV", "1000000");
-    for (const char* b : {"Cmd_PMT", "Cmd_FV", "Cmd_PV", "Cmd_i_per_year", "Cmd_N"}) {
-        child<QPushButton>(w, b)->click();
-        check(b);
+    const QLocale desktop;
+    for (const char* locale : {"C", "en_US", "de_DE"}) {
+        QLocale::setDefault(QLocale(locale));
+        open("M1Finance");
+        check(QString("opening in ") + locale);
+        put("Txt_PV", "-1000000");
+        put("Txt_FV", "1000000");
+        for (const char* b : {"Cmd_PMT", "Cmd_FV", "Cmd_PV", "Cmd_i_per_year", "Cmd_N"}) {
+            child<QPushButton>(w, b)->click();
+            check(QString(b) + " in " + locale);
+        }
+        for (const char* b : {"Txt_PV", "Txt_PMT", "Txt_FV"}) feedEach(b, {rt::formatCurrency(-1000000.0)});
+        w->unload();
     }
+    QLocale::setDefault(desktop);
 }
 
 TEST_F(TextFit, Calculator)
@@ -182,6 +215,12 @@ TEST_F(TextFit, Calculator)
     open("M1_calc");
     check("opening");
     feedEach("y_val", {"-8.8888E-88", "123456789.123"});
+}
+
+TEST_F(TextFit, AboutBox)
+{
+    open("Brindlewick");
+    check("opening");
 }
 
 TEST_F(TextFit, Planets)

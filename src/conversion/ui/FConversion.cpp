@@ -110,12 +110,13 @@ void FConversion::setupUi(QWidget* body)
     auto* row = new CaptionRow(Conversions, captions, tabsPerRow);
 
     Txt_A = Controls::textBox(body, "Txt_A", QString(), Twips::rect(180, 4215, 1590, 285));
-    auto* arrow = Controls::button(body, "Cmd_Dir_Conv", "==>", Twips::rect(1875, 4215, 420, 285));
+    // Both buttons are wider than designed (420 and 840) and fill the gaps
+    // beside the boxes, so their captions do not run into their frames.
+    auto* arrow = Controls::button(body, "Cmd_Dir_Conv", "==>", Twips::rect(1815, 4215, 510, 285));
     Txt_B = Controls::textBox(body, "Txt_B", QString(), Twips::rect(2370, 4215, 2790, 285));
     Txt_B->setReadOnly(true);
-    auto* swap = Controls::button(body, "Command1", "Swap A/B", Twips::rect(5235, 4215, 840, 285));
-    // Neither button has an action. "Swap A/B" stands right of the output box,
-    // a little wider than its caption needs in the desktop font.
+    // Neither button has an action. "Swap A/B" stands right of the output box.
+    auto* swap = Controls::button(body, "Command1", "Swap A/B", Twips::rect(5205, 4215, 870, 285));
     // After "Swap A/B" the keyboard comes round to the captions (one stop) and the shown page's lists.
     setKeyboardOrder({Txt_A, Txt_B, arrow, swap});
     row->takeTabKeysFrom(body);
