@@ -58,7 +58,12 @@ TEST(Screenshots, EveryWindow)
         frame.openItem(s.item);
         ToolWindow* w = WindowCatalog::instanceFor(s.item);
         ASSERT_TRUE(w && w->isLoaded()) << s.item;
-        for (const auto& [box, text] : s.typed) child<QLineEdit>(w, box)->setText(text);
+        // Typed as the user types, so handlers that follow the keys show their results too.
+        for (const auto& [box, text] : s.typed) {
+            QLineEdit* e = child<QLineEdit>(w, box);
+            e->selectAll();
+            QTest::keyClicks(e, text);
+        }
         const QList<QTabWidget*> tabs = w->findChildren<QTabWidget*>();
         if (tabs.isEmpty() || tabs.first()->count() < 2) {
             save(w, QString("%1/%2.png").arg(dir, s.item));

@@ -12,6 +12,7 @@
 #include "TestSupport.h"
 
 #include <QHeaderView>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -221,6 +222,25 @@ TEST_F(TextFit, AboutBox)
 {
     open("Brindlewick");
     check("opening");
+}
+
+// Where a control or a caption's text stands, in window pixels.
+QRect inWindow(QWidget* w, const QRect& r) { return QRect(w->mapTo(w->window(), r.topLeft()), r.size()); }
+QRect textRect(QLabel* l)
+{
+    return inWindow(l, l->fontMetrics().boundingRect(l->contentsRect(), int(l->alignment()), l->text()));
+}
+
+// A caption's text is level with its box and ends clear of it.
+TEST_F(TextFit, CalculatorCaptionsStandInLineWithTheirBoxes)
+{
+    open("M1_calc");
+    for (const auto& [caption, name] : {std::pair{"Label1", "y_val"}, {"Label2", "x_val_result"}}) {
+        const QRect text = textRect(child<QLabel>(w, caption));
+        const QRect b = inWindow(box(name), box(name)->rect());
+        EXPECT_NEAR(text.center().y(), b.center().y(), 2) << caption;
+        EXPECT_GE(b.left() - text.right(), 3) << caption;
+    }
 }
 
 TEST_F(TextFit, Planets)

@@ -75,8 +75,10 @@ void FCalculator::setupUi(QWidget* body)
     Controls::label(body, "Label1", "y:", Twips::rect(285, 555, 825, 240));
     y_val = Controls::textBox(body, "y_val", "0", Twips::rect(1185, 555, 2130, 285));
     auto* clearY = Controls::button(body, "Cmd_clear_y", "Clear (y)", Twips::rect(3435, 570, 825, 285));
-    // Wider than designed so the desktop font does not clip the colon.
-    Controls::label(body, "Label2", "Result / x :", Twips::rect(285, 960, 885, 330));
+    // Wider than designed so the desktop font neither clips the colon nor
+    // runs it into the box. Its text stands at the top of the tall caption,
+    // level with the x box's.
+    Controls::label(body, "Label2", "Result / x :", Twips::rect(240, 960, 930, 330), Qt::AlignLeft | Qt::AlignTop);
     x_val_result = Controls::textBox(body, "x_val_result", "0", Twips::rect(1185, 885, 2130, 285));
     auto* clearX = Controls::button(body, "Cmd_clear_x", "Clear (x)", Twips::rect(3435, 930, 825, 285));
 
