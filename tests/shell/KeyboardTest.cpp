@@ -12,6 +12,7 @@
 #include <QApplication>
 #include <QCalendarWidget>
 #include <QLineEdit>
+#include <QTabWidget>
 #include <QTest>
 
 namespace {
@@ -207,5 +208,28 @@ TEST_F(Keyboard, EnterPressesTheFocusedButton)
             EXPECT_EQ(box->text(), p.after) << p.item << " " << p.button;
             w->unload();
         }
+    }
+}
+
+// Ctrl+Tab from a box turns the page and takes the focus to a box of the new
+// page: like Tab, it arrives with the whole text selected, in both directions.
+TEST_F(Keyboard, ABoxReachedByTurningThePageHasItsTextSelected)
+{
+    ToolWindow* w = open("M1_Atm_Aero");
+    // The page takes the focus along only while the window has it.
+    if (!QTest::qWaitFor([w] { return QApplication::activeWindow() == w; }))
+        GTEST_SKIP() << "no window activation on this platform";
+    auto* tabs = child<QTabWidget>(w, "SSTab3");
+    const struct {
+        Qt::KeyboardModifiers mods;
+        int page;
+    } turns[] = {{Qt::ControlModifier, 1}, {Qt::ControlModifier | Qt::ShiftModifier, 0}};
+    for (const auto& turn : turns) {
+        QTest::keyClick(w->focusWidget(), Qt::Key_Tab, turn.mods);
+        ASSERT_EQ(tabs->currentIndex(), turn.page);
+        auto* box = qobject_cast<QLineEdit*>(w->focusWidget());
+        ASSERT_TRUE(box && tabs->currentWidget()->isAncestorOf(box)) << stopName(w->focusWidget()).toStdString();
+        QTest::keyClicks(box, "5");
+        EXPECT_EQ(box->text(), "5") << box->objectName().toStdString();
     }
 }

@@ -9,6 +9,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QVBoxLayout>
 
 ToolWindow::ToolWindow(const QString& name, bool mdiChild) : mdiChild_(mdiChild)
@@ -45,6 +46,14 @@ void ToolWindow::load()
     // Enter on the focused button presses it, as Space does; no button
     // becomes a default that Enter in a box would press.
     for (QPushButton* b : body_->findChildren<QPushButton*>()) b->setAutoDefault(true);
+    // A page turned with Ctrl+Tab from a box takes the focus to a box of the
+    // new page; it arrives there as by Tab, with the whole text selected.
+    for (QTabWidget* tabs : body_->findChildren<QTabWidget*>()) {
+        connect(tabs, &QTabWidget::currentChanged, tabs, [tabs] {
+            auto* box = qobject_cast<QLineEdit*>(tabs->window()->focusWidget());
+            if (box && tabs->currentWidget() && tabs->currentWidget()->isAncestorOf(box)) box->selectAll();
+        });
+    }
     ++loadCount_;
     Form_Load();
     emit loadedChanged(true);
