@@ -1,9 +1,11 @@
 // Every window driven from the keyboard alone: what the first keys do right
 // after a menu pick, and where Tab and Shift+Tab lead. The window need not be
 // active: its focus child is the control that gets the keys once it is.
+#include "shell/ui/FPropaganda.h"
 #include "shell/ui/Forms.h"
 #include "shell/ui/MDIForm1.h"
 #include "shell/ui/ToolWindow.h"
+#include "shell/ui/Wforms.h"
 
 #include "TestSupport.h"
 
@@ -232,4 +234,13 @@ TEST_F(Keyboard, ABoxReachedByTurningThePageHasItsTextSelected)
         QTest::keyClicks(box, "5");
         EXPECT_EQ(box->text(), "5") << box->objectName().toStdString();
     }
+}
+
+// The information window's text takes no Tab: Tab leaves it for "Minimize" and comes back.
+TEST_F(Keyboard, TabLeavesTheInformationText)
+{
+    Wforms::show_info_form();
+    auto& info = Forms::instance<FPropaganda>();
+    child<QWidget>(&info, "Text1")->setFocus(Qt::TabFocusReason);
+    EXPECT_EQ(names(walk(&info, Qt::Key_Tab)), (QStringList{"Text1", "Command1"}));
 }

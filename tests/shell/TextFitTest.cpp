@@ -4,13 +4,18 @@
 // at 1 and 123.456) and each line edit's text, measured in the box's own font,
 // must fit the width the box draws text in.
 #include "runtime/Currency.h"
+#include "shell/ui/FPropaganda.h"
+#include "shell/ui/Forms.h"
 #include "shell/ui/MDIForm1.h"
 #include "shell/ui/ToolWindow.h"
 #include "shell/ui/WindowCatalog.h"
+#include "shell/ui/Wforms.h"
 #include "tables/ui/FlexGrid.h"
 
 #include "TestSupport.h"
 
+#include <QAbstractScrollArea>
+#include <QComboBox>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -240,6 +245,36 @@ TEST_F(TextFit, CalculatorCaptionsStandInLineWithTheirBoxes)
         const QRect b = inWindow(box(name), box(name)->rect());
         EXPECT_NEAR(text.center().y(), b.center().y(), 2) << caption;
         EXPECT_GE(b.left() - text.right(), 3) << caption;
+    }
+}
+
+// No control covers part of another: boxes, buttons, lists and grids each show whole.
+TEST_F(TextFit, NoControlCoversAnother)
+{
+    Wforms::show_info_form();
+    QList<ToolWindow*> windows{&Forms::instance<FPropaganda>()};
+    for (const char* item : {"Mcalender", "M1_calc", "M1_conv", "Mdrill_sizes", "M1_const", "M1_Atm_Aero", "M1_1D_IsFl",
+                             "M1_1d_NoSh", "M1Finance", "Geodist", "SunPlanets", "Brindlewick", "MenuTestTest"}) {
+        MDIForm1::instance().openItem(item);
+        windows << WindowCatalog::instanceFor(item);
+    }
+    for (ToolWindow* win : windows) {
+        QList<QWidget*> controls;
+        for (QWidget* c : win->findChildren<QWidget*>()) {
+            const bool control = qobject_cast<QLineEdit*>(c) || qobject_cast<QAbstractButton*>(c)
+                                 || qobject_cast<QAbstractScrollArea*>(c) || qobject_cast<QComboBox*>(c);
+            if (control && c->isVisibleTo(win) && !c->objectName().isEmpty() && !c->objectName().startsWith("qt_"))
+                controls << c;
+        }
+        for (QWidget* a : controls) {
+            for (QWidget* b : controls) {
+                if (a >= b || a->isAncestorOf(b) || b->isAncestorOf(a)) continue;
+                EXPECT_FALSE(inWindow(a, a->rect()).intersects(inWindow(b, b->rect())))
+                    << win->objectName().toStdString() << ": " << a->objectName().toStdString() << " and "
+                    << b->objectName().toStdString();
+            }
+        }
+        if (win->objectName() != "FPropaganda") win->unload();
     }
 }
 

@@ -46,9 +46,13 @@ void FPropaganda::setupUi(QWidget* body)
 
     Text1 = new QPlainTextEdit(body);
     Text1->setObjectName("Text1");
-    Text1->setGeometry(Twips::rect(60, 480, 4605, 8055));
+    // Shorter than designed (8055): it ends above "Minimize" instead of
+    // running under it, which hid its last line and its scroll arrow.
+    Text1->setGeometry(Twips::rect(60, 480, 4605, 7620));
     Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Text1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    // Tab moves on to "Minimize", as from any box, rather than typing a tab.
+    Text1->setTabChangesFocus(true);
 
     Command1 = Controls::button(body, "Command1", "Minimize", Twips::rect(75, 8130, 4590, 390));
     connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
