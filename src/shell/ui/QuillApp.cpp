@@ -5,6 +5,8 @@
 #include <QFont>
 #include <QIcon>
 #include <QMessageBox>
+#include <QPointer>
+#include <QWindow>
 
 // The icons live in a static library: nothing references them, so the linker
 // would drop them unless they are pulled in explicitly.
@@ -30,9 +32,41 @@ bool QuillApp::startsUserAction(QEvent::Type t)
     }
 }
 
+namespace {
+
+// The window of the user's current action: the one its first event went to.
+QPointer<QWidget> g_actionWindow;
+int g_depth = 0;
+
+// The window a widget or a window-system window stands for; a popup (a
+// context menu, a list dropped from a combo box) stands for the window it was
+// opened from.
+QWidget* windowOf(QObject* receiver)
+{
+    QWidget* w = qobject_cast<QWidget*>(receiver);
+    if (!w) {
+        if (auto* handle = qobject_cast<QWindow*>(receiver)) {
+            for (QWidget* top : QApplication::topLevelWidgets())
+                if (top->windowHandle() == handle) w = top;
+        }
+    }
+    if (!w) return nullptr;
+    w = w->window();
+    while (w->windowType() == Qt::Popup && w->parentWidget()) w = w->parentWidget()->window();
+    return w;
+}
+
+} // namespace
+
 bool QuillApp::notify(QObject* receiver, QEvent* e)
 {
-    rt::UserAction action(startsUserAction(e->type()));
+    const bool starts = startsUserAction(e->type());
+    if (starts && g_depth == 0) g_actionWindow = windowOf(receiver);
+    rt::UserAction action(starts);
+    struct Depth {
+        Depth() { ++g_depth; }
+        ~Depth() { --g_depth; }
+    } depth;
     try {
         return QApplication::notify(receiver, e);
     } catch (const rt::RuntimeError& err) {
@@ -46,6 +80,8 @@ bool QuillApp::notify(QObject* receiver, QEvent* e)
 QWidget* QuillApp::messageOwner()
 {
     if (QWidget* modal = QApplication::activeModalWidget()) return modal;
+    // A drop or a wheel turn goes to a window without making it the active one.
+    if (g_depth > 0 && g_actionWindow && g_actionWindow->isVisible()) return g_actionWindow;
     if (QWidget* focus = QApplication::focusWidget()) return focus->window();
     return QApplication::activeWindow();
 }
