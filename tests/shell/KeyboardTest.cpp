@@ -14,6 +14,7 @@
 #include <QApplication>
 #include <QCalendarWidget>
 #include <QLineEdit>
+#include <QRadioButton>
 #include <QTabWidget>
 #include <QTest>
 
@@ -243,4 +244,22 @@ TEST_F(Keyboard, TabLeavesTheInformationText)
     auto& info = Forms::instance<FPropaganda>();
     child<QWidget>(&info, "Text1")->setFocus(Qt::TabFocusReason);
     EXPECT_EQ(names(walk(&info, Qt::Key_Tab)), (QStringList{"Text1", "Command1"}));
+}
+
+// Tab enters a group of options at the chosen one, and the arrow keys choose another.
+TEST_F(Keyboard, TabEntersOptionsAtTheChosenOne)
+{
+    ToolWindow* w = open("M1Finance");
+    // The options follow the focus only while the window has it.
+    if (!QTest::qWaitFor([w] { return QApplication::activeWindow() == w; }))
+        GTEST_SKIP() << "no window activation on this platform";
+    child<QWidget>(w, "Txt_Pay_per_year")->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(w->focusWidget(), Qt::Key_Tab);
+    auto* end = child<QRadioButton>(w, "Opt_end_per");
+    ASSERT_TRUE(end->isChecked());
+    EXPECT_EQ(w->focusWidget(), end);
+    QTest::keyClick(w->focusWidget(), Qt::Key_Left);
+    EXPECT_TRUE(child<QRadioButton>(w, "Opt_beg_per")->isChecked());
+    QTest::keyClick(w->focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(stopName(w->focusWidget()), "Cmd_N");
 }

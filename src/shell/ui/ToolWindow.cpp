@@ -9,6 +9,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -56,6 +57,7 @@ void ToolWindow::load()
     }
     ++loadCount_;
     Form_Load();
+    enterOptionsAtTheChosenOne(body_);
     emit loadedChanged(true);
 }
 
@@ -88,6 +90,22 @@ void focusAsByTab(QWidget* w)
 }
 
 } // namespace
+
+void ToolWindow::enterOptionsAtTheChosenOne(QWidget* body)
+{
+    // A group of options is one Tab stop. The toolkit makes the option that
+    // last had the focus that stop, and the first of the group before any
+    // has; a window opens with the chosen one as the stop, so Tab lands
+    // where the arrow keys start.
+    for (QRadioButton* chosen : body->findChildren<QRadioButton*>()) {
+        if (!chosen->isChecked() || !chosen->autoExclusive()) continue;
+        for (QRadioButton* o : chosen->parentWidget()->findChildren<QRadioButton*>(Qt::FindDirectChildrenOnly)) {
+            if (!o->autoExclusive()) continue;
+            const auto policy = o == chosen ? o->focusPolicy() | Qt::TabFocus : o->focusPolicy() & ~Qt::TabFocus;
+            o->setFocusPolicy(Qt::FocusPolicy(int(policy)));
+        }
+    }
+}
 
 void ToolWindow::focusFirstControl()
 {

@@ -66,6 +66,7 @@ protected:
 private:
     QWidget* outer();
     void applyGeometry();
+    static void enterOptionsAtTheChosenOne(QWidget* body);
 
     bool mdiChild_;
     bool loaded_ = false;
