@@ -75,7 +75,11 @@ protected:
     {
         const bool enter = e->type() == QEvent::KeyPress && (static_cast<QKeyEvent*>(e)->key() == Qt::Key_Return
                                                              || static_cast<QKeyEvent*>(e)->key() == Qt::Key_Enter);
-        if (on && (enter || e->type() == QEvent::FocusOut)) {
+        // A popup (the box's context menu) takes the keyboard without the
+        // user leaving the box: a paste from it goes into the held text.
+        const bool left = e->type() == QEvent::FocusOut
+                       && static_cast<QFocusEvent*>(e)->reason() != Qt::PopupFocusReason;
+        if (on && (enter || left)) {
             on = false;
             emit box_->textChanged(box_->text());
         }
