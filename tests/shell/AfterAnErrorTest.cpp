@@ -107,6 +107,23 @@ TEST_F(AfterAnError, APasteGoesIntoAHeldNumber)
     EXPECT_TRUE(rec.messages.isEmpty()) << rec.messages.join(", ").toStdString();
 }
 
+// Closing a window discards a number held in it unchecked: no message
+// about values that go with the window.
+TEST_F(AfterAnError, ClosingAWindowChecksNoHeldNumber)
+{
+    ToolWindow* isen = open("M1_1D_IsFl");
+    paste(box(isen, "TxtGama"), "1E308");
+    retype(box(isen, "txtMach"), "2");
+    ASSERT_EQ(rec.messages, QStringList{"Overflow"});
+    rec.messages.clear();
+    retype(box(isen, "TxtGama"), "1");
+    isen->close();
+    EXPECT_FALSE(isen->isLoaded());
+    EXPECT_TRUE(rec.messages.isEmpty()) << rec.messages.join(", ").toStdString();
+    isen = open("M1_1D_IsFl");
+    EXPECT_EQ(box(isen, "TxtGama")->text(), "1.4");
+}
+
 // A gamma the model cannot serve fails once; a sound one computes again.
 TEST_F(AfterAnError, ABadValueNeverPoisonsTheNextOnes)
 {
