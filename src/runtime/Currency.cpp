@@ -21,18 +21,45 @@ int currencyDecimals(const QLocale& locale)
     return digits > 0 ? digits - 1 : 0;
 }
 
+// `laidOut` with its digits, in order, replaced by `digits`; empty when their
+// counts differ.
+QString withDigits(QString laidOut, const std::string& digits)
+{
+    size_t next = 0;
+    for (QChar& c : laidOut) {
+        if (!c.isDigit()) continue;
+        if (next == digits.size()) return {};
+        c = QChar(c.unicode() - c.digitValue() + (digits[next++] - '0'));
+    }
+    return next == digits.size() ? laidOut : QString();
+}
+
 } // namespace
 
 QString formatCurrency(double x)
 {
     chk(x);
     const QLocale locale;
+    const int decimals = currencyDecimals(locale);
     // Rounded like every other pattern, on the decimal digits, before the
     // locale lays the amount out.
-    const double amount = roundDecimal(x, currencyDecimals(locale));
-    const QString magnitude = locale.toCurrencyString(std::fabs(amount));
-    if (amount < 0 && magnitude != locale.toCurrencyString(0.0)) return locale.toCurrencyString(amount);
-    return magnitude;
+    DecimalDigits d(x);
+    d.roundAt(-decimals);
+    // An amount that rounds to zero carries no sign.
+    const bool negative = x < 0 && !d.isZero();
+    // The locale writes every digit of the binary value; the amount shows the
+    // digits of its decimal text (1E32 is 1 and zeros), in the locale's
+    // script, at the places the locale gives them.
+    const std::string digits = (d.isZero() || d.leadingPlace() < 0 ? std::string("0") : d.places(d.leadingPlace(), 0))
+                             + d.places(-1, -decimals);
+    const double magnitude = d.value();
+    QString laidOut;
+    // The double nearest 10^k may lie below it, one digit short: the next one up has them all.
+    for (double m : {magnitude, std::nextafter(magnitude, HUGE_VAL)}) {
+        laidOut = locale.toCurrencyString(negative ? -m : m);
+        if (const QString shown = withDigits(laidOut, digits); !shown.isEmpty()) return shown;
+    }
+    return laidOut;
 }
 
 double readCurrency(QStringView text)

@@ -10,8 +10,9 @@ namespace rt {
 // The locale's currency text of x: symbol, digit grouping, the currency's
 // decimals and the locale's form of a negative amount ("$100,000.00",
 // "($1,110.21)" in en_US). The amount is first rounded to the currency's
-// decimals like every pattern (rt::roundDecimal: $1.01 for 1.005). An amount
-// that rounds to zero carries no sign.
+// decimals like every pattern (rt::DecimalDigits: $1.01 for 1.005) and shows
+// the 15 significant digits of its decimal text, then zeros. An amount that
+// rounds to zero carries no sign.
 // inf raises "Overflow", nan "Invalid procedure call or argument".
 QString formatCurrency(double x);
 

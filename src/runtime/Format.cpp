@@ -56,15 +56,6 @@ void trimDecimals(std::string& decimals, int keep)
     while (static_cast<int>(decimals.size()) > keep && decimals.back() == '0') decimals.pop_back();
 }
 
-// The digits of d from 10^from down to 10^to.
-std::string places(const DecimalDigits& d, int from, int to)
-{
-    std::string s;
-    if (from >= to) s.reserve(static_cast<size_t>(from - to) + 1);
-    for (int place = from; place >= to; --place) s += d.at(place);
-    return s;
-}
-
 } // namespace
 
 QString format(double x, QStringView pattern)
@@ -79,8 +70,8 @@ QString format(double x, QStringView pattern)
     if (p.scientific) {
         d.roundAt(d.leadingPlace() - decimals);
         const int exp10 = d.isZero() ? 0 : d.leadingPlace();
-        std::string mant = places(d, exp10, exp10);
-        std::string dp = places(d, exp10 - 1, exp10 - decimals);
+        std::string mant = d.places(exp10, exp10);
+        std::string dp = d.places(exp10 - 1, exp10 - decimals);
         trimDecimals(dp, p.minDec);
         // "0.##E+0" drops a point left without digits; "0.E+0" keeps it.
         if (p.point && !(dp.empty() && p.optDec > 0)) mant += "." + dp;
@@ -90,8 +81,8 @@ QString format(double x, QStringView pattern)
         out = mant + "E" + (exp10 < 0 ? "-" : (p.expPlus ? "+" : "")) + ex;
     } else {
         d.roundAt(-decimals);
-        std::string ip = d.isZero() || d.leadingPlace() < 0 ? std::string("0") : places(d, d.leadingPlace(), 0);
-        std::string dp = places(d, -1, -decimals);
+        std::string ip = d.isZero() || d.leadingPlace() < 0 ? std::string("0") : d.places(d.leadingPlace(), 0);
+        std::string dp = d.places(-1, -decimals);
         trimDecimals(dp, p.minDec);
         if (ip == "0" && p.minInt == 0) ip.clear();
         if (static_cast<int>(ip.size()) < p.minInt) ip.insert(0, static_cast<size_t>(p.minInt) - ip.size(), '0');

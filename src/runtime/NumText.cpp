@@ -81,6 +81,14 @@ char DecimalDigits::at(int place) const
     return i >= 0 && i < static_cast<long long>(digits_.size()) ? digits_[static_cast<size_t>(i)] : '0';
 }
 
+std::string DecimalDigits::places(int from, int to) const
+{
+    std::string s;
+    if (from >= to) s.reserve(static_cast<size_t>(from - to) + 1);
+    for (int place = from; place >= to; --place) s += at(place);
+    return s;
+}
+
 void DecimalDigits::roundAt(int place)
 {
     if (isZero()) return;
@@ -111,15 +119,6 @@ double DecimalDigits::value() const
     double v = 0;
     std::from_chars(text.data(), text.data() + text.size(), v);
     return v;
-}
-
-double roundDecimal(double x, int decimals)
-{
-    chk(x);
-    DecimalDigits d(x);
-    if (d.isZero() || static_cast<long long>(d.leadingPlace()) + decimals + 1 >= 15) return x;
-    d.roundAt(-decimals);
-    return x < 0 ? -d.value() : d.value();
 }
 
 } // namespace rt

@@ -26,6 +26,8 @@ public:
     int leadingPlace() const { return lead_; } // power of ten of the first digit
     // The digit at the place of 10^place, '0' outside the digits.
     char at(int place) const;
+    // The digits from the place of 10^from down to that of 10^to.
+    std::string places(int from, int to) const;
     // Rounds half away from zero to a whole multiple of 10^place; a carry can
     // raise the leading place ("9.99995" kept to 10^-4 is "10.0000").
     void roundAt(int place);
@@ -36,9 +38,5 @@ private:
     std::string digits_; // significant digits, first one non-zero; empty for zero
     int lead_ = 0;
 };
-
-// x rounded half away from zero to `decimals` places of its decimal digits;
-// x itself when those places hold all its digits.
-double roundDecimal(double x, int decimals);
 
 } // namespace rt

@@ -24,14 +24,15 @@ T* child(QObject* parent, const QString& name)
     return w;
 }
 
-// A paste as the user makes it: the box's whole text selected, its context
-// menu opened, and a click on "Paste" (the key filters refuse Ctrl+V). A
-// menu that waits in its own event loop (a spin box's) is served from there.
-inline void pasteFromMenu(QLineEdit* box, const QString& text)
+// A paste as the user makes it: the box's whole text selected (or, with
+// `overAll` false, the text and caret left as they are), its context menu
+// opened, and a click on "Paste" (the key filters refuse Ctrl+V). A menu
+// that waits in its own event loop (a spin box's) is served from there.
+inline void pasteFromMenu(QLineEdit* box, const QString& text, bool overAll = true)
 {
     QApplication::clipboard()->setText(text);
     box->setFocus();
-    box->selectAll();
+    if (overAll) box->selectAll();
     auto clickPaste = [] {
         auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
         if (!menu) return;

@@ -87,6 +87,44 @@ TEST_F(AfterAnError, ATypedNumberIsTheNumberTyped)
     EXPECT_TRUE(rec.messages.isEmpty()) << rec.messages.join(", ").toStdString();
 }
 
+// The box's context menu does not take the user out of the box: a paste
+// goes into the number held there, over the selection or at the caret.
+TEST_F(AfterAnError, APasteGoesIntoAHeldNumber)
+{
+    ToolWindow* isen = open("M1_1D_IsFl");
+    retype(box(isen, "txtMach"), "2");
+    QLineEdit* gama = box(isen, "TxtGama");
+    retype(gama, "1.");
+    pasteFromMenu(gama, "3", false);
+    EXPECT_EQ(gama->text(), "1.3");
+    EXPECT_EQ(box(isen, "TxtPt2Ps")->text(), "7.6651");
+
+    ToolWindow* shock = open("M1_1d_NoSh");
+    QLineEdit* mx = box(shock, "txtMx");
+    retype(mx, "0.5");
+    paste(mx, "2");
+    EXPECT_EQ(mx->text(), "2");
+    EXPECT_EQ(box(shock, "txtMy")->text(), "0.5774");
+    EXPECT_TRUE(rec.messages.isEmpty()) << rec.messages.join(", ").toStdString();
+}
+
+// Closing a window discards a number held in it unchecked: no message
+// about values that go with the window.
+TEST_F(AfterAnError, ClosingAWindowChecksNoHeldNumber)
+{
+    ToolWindow* isen = open("M1_1D_IsFl");
+    paste(box(isen, "TxtGama"), "1E308");
+    retype(box(isen, "txtMach"), "2");
+    ASSERT_EQ(rec.messages, QStringList{"Overflow"});
+    rec.messages.clear();
+    retype(box(isen, "TxtGama"), "1");
+    isen->close();
+    EXPECT_FALSE(isen->isLoaded());
+    EXPECT_TRUE(rec.messages.isEmpty()) << rec.messages.join(", ").toStdString();
+    isen = open("M1_1D_IsFl");
+    EXPECT_EQ(box(isen, "TxtGama")->text(), "1.4");
+}
+
 // A gamma the model cannot serve fails once; a sound one computes again.
 TEST_F(AfterAnError, ABadValueNeverPoisonsTheNextOnes)
 {

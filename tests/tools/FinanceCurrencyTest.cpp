@@ -34,6 +34,10 @@ TEST(CurrencyFormat, FollowsTheDefaultLocale)
         {"en_US", -0.005, "($0.01)"},
         {"de_DE", 2.675, "2,68\u00a0€"},
         {"ja_JP", 1110.5, "￥1,111"},
+        // Beyond 15 digits: the digits of the decimal text, then zeros.
+        {"en_US", 1E32, "$100,000,000,000,000,000,000,000,000,000,000.00"},
+        {"en_US", -123456789012345678.0, "($123,456,789,012,346,000.00)"},
+        {"de_DE", 1E23, "100.000.000.000.000.000.000.000,00\u00a0€"},
     };
     for (const TextCase& c : cases) {
         PinnedLocale pin(c.locale);
@@ -100,7 +104,7 @@ TEST(MoneyReading, TheDisplayedAmountReadsBackInEveryLocale)
 {
     for (const char* locale : {"en_US", "en_GB", "de_DE", "fr_FR", "de_CH", "ja_JP", "pt_BR", "C"}) {
         PinnedLocale pin(locale);
-        for (double x : {0.0, 0.82, -1110.21, 100000.45, -61614.94, 1234567.5}) {
+        for (double x : {0.0, 0.82, -1110.21, 100000.45, -61614.94, 1234567.5, 1E23, -1E32}) {
             const QString shown = rt::formatCurrency(x);
             const double back = rt::cdblAmount(shown);
             // The currency's own decimals: yen shows none.

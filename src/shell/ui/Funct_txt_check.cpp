@@ -5,6 +5,7 @@
 #include "runtime/Parse.h"
 #include "shell/Utilities.h"
 #include "shell/ui/KeyHook.h"
+#include "shell/ui/ToolWindow.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -75,14 +76,27 @@ protected:
     {
         const bool enter = e->type() == QEvent::KeyPress && (static_cast<QKeyEvent*>(e)->key() == Qt::Key_Return
                                                              || static_cast<QKeyEvent*>(e)->key() == Qt::Key_Enter);
-        if (on && (enter || e->type() == QEvent::FocusOut)) {
+        // A popup (the box's context menu) takes the keyboard without the
+        // user leaving the box: a paste from it goes into the held text.
+        const bool left = e->type() == QEvent::FocusOut
+                       && static_cast<QFocusEvent*>(e)->reason() != Qt::PopupFocusReason;
+        if (on && (enter || left)) {
             on = false;
-            emit box_->textChanged(box_->text());
+            if (!left || !closing()) emit box_->textChanged(box_->text());
         }
         return false;
     }
 
 private:
+    // A window that is closing discards its values: leaving the box then
+    // checks nothing, and no message can stand over the closing window.
+    bool closing() const
+    {
+        for (const QWidget* w = box_; w; w = w->parentWidget())
+            if (const auto* window = qobject_cast<const ToolWindow*>(w)) return !window->isLoaded();
+        return false;
+    }
+
     QLineEdit* box_;
 };
 } // namespace

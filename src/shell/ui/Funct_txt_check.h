@@ -25,8 +25,9 @@ double check_range(QLineEdit* box, double& value, std::optional<double> minimum 
 
 // While the user types a number below the minimum, check_range holds it:
 // the box keeps the text and the value stays as it was, with no message.
-// Leaving the box or Enter refuses it as above. Pastes and writes by code
-// are checked at once, and so is the maximum.
+// Leaving the box or Enter refuses it as above; opening the box's context
+// menu is not leaving it, and a closing window checks nothing. Pastes and
+// writes by code are checked at once, and so is the maximum.
 // True while `box` holds such a number: its handler must not use the text.
 bool held(const QLineEdit* box);
 
