@@ -263,3 +263,26 @@ TEST_F(Keyboard, TabEntersOptionsAtTheChosenOne)
     QTest::keyClick(w->focusWidget(), Qt::Key_Tab);
     EXPECT_EQ(stopName(w->focusWidget()), "Cmd_N");
 }
+
+// On a decimal-comma keyboard the keypad's decimal key types ","; in a number
+// box it types the point, under the same rule as a typed "." (once a box, and
+// not at all in a box of whole numbers).
+TEST_F(Keyboard, TheKeypadDecimalKeyTypesThePoint)
+{
+    const FirstBox cases[] = {
+        {"M1_1D_IsFl", "txtMach", nullptr, "2.5"}, {"M1Finance", "Txt_N", nullptr, "25"},
+        {"M1_calc", "y_val", nullptr, "2.5"},      {"M1_conv", "Txt_A", nullptr, "2.5"},
+        {"Geodist", "txt_lon_deg_sp", nullptr, "25"}, {"M1_Atm_Aero", "Txt_alt", nullptr, "2.5"},
+    };
+    for (const FirstBox& c : cases) {
+        ToolWindow* w = open(c.item);
+        ASSERT_NE(w, nullptr);
+        auto* box = child<QLineEdit>(w, c.box);
+        QTest::keyClick(box, Qt::Key_2);
+        QTest::keyClick(box, Qt::Key_Comma, Qt::KeypadModifier);
+        QTest::keyClick(box, Qt::Key_5);
+        QTest::keyClick(box, Qt::Key_Comma, Qt::KeypadModifier);
+        EXPECT_EQ(box->text(), c.text) << c.item;
+        w->unload();
+    }
+}

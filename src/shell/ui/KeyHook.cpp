@@ -48,12 +48,22 @@ protected:
         const bool typesNothing = code == Qt::Key_Tab || code == Qt::Key_Backtab || code == Qt::Key_Delete;
         if (press && !text.isEmpty() && !typesNothing) {
             int ascii = text.at(0).unicode();
+            // The keypad's decimal key types "," on a decimal-comma keyboard;
+            // every number here is written with ".", so that key types one.
+            if ((k->modifiers() & Qt::KeypadModifier) && ascii == ',') ascii = '.';
             press(ascii);
             if (ascii == 0) return true;
             // The box takes the character now, marked as typed, so that its
             // change handler can tell typing from a paste or a program write.
+            // A handler that changed the character has the box take its own.
             QScopedValueRollback<bool> mark(typing, true);
-            static_cast<QObject*>(target)->event(e);
+            if (ascii == text.at(0).unicode()) {
+                static_cast<QObject*>(target)->event(e);
+            } else {
+                QKeyEvent changed(QEvent::KeyPress, ascii == '.' ? int(Qt::Key_Period) : code, k->modifiers(),
+                                  QString(QChar(ascii)), k->isAutoRepeat(), k->count());
+                static_cast<QObject*>(target)->event(&changed);
+            }
             return true;
         }
         return false;
