@@ -3,6 +3,6 @@
 // factors from `freq`.
 class conv {
 public:
-    // Radians per second to revolutions per minute, rounded as it always was.
+    // Radians per second to revolutions per minute, kept at four figures.
     double rads2revm() const { return 9.549; }
 };

@@ -74,7 +74,8 @@ void Financial_1::setupUi(QWidget* body)
     const int wide = 1560;
     Txt_i_perc = box("Txt_i_perc", "6.00", Twips::rect(2220, 840, wide, 285), ".0123456789");
     label(frame, "Label7", "Payments/Year:", Twips::rect(840, 1140, 1335, 285));
-    // No "0": a typed 10 or 360 is impossible here, as it always was.
+    // The box takes no "0" key: a count of payments a year is typed without one
+    // (so 10 or 360 cannot be typed; 12, 4 or 1 can).
     Txt_Pay_per_year = box("Txt_Pay_per_year", "12", Twips::rect(2220, 1140, wide, 285), "123456789");
     label(frame, "Label5", "PV:", Twips::rect(1740, 1485, 435, 285));
     Txt_PV = box("Txt_PV", QString(), Twips::rect(2235, 1485, wide, 285), money);
@@ -168,7 +169,8 @@ int16_t Financial_1::count(QLineEdit* box) const { return rt::cint(number(box));
 
 void Financial_1::ratePerPeriod()
 {
-    // A 16-bit product, as it always was: 328 payments a year and more overflow.
+    // The rate's divisor is a 16-bit whole number: 328 payments a year and more
+    // overflow.
     const int hundredths = pay_per_year * 100;
     if (hundredths < -32768 || hundredths > 32767) rt::raise(rt::Err::Overflow);
     i_period = rt::div(i_perc_year, hundredths);
