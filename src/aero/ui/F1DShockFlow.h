@@ -2,30 +2,26 @@
 // Normal-shock relations for a typed upstream Mach number and gamma,
 // recomputed on every change of either box.
 #include "aero/CFlow1DShockNormal.h"
-#include "aero/ui/FlowLayout.h"
-#include "shell/ui/ToolWindow.h"
+#include "aero/ui/FlowWindow.h"
 
 #include <memory>
 
-class F1DShockFlow : public ToolWindow {
+class F1DShockFlow : public FlowWindow {
     Q_OBJECT
 public:
     F1DShockFlow();
     ~F1DShockFlow() override;
 
-    void txtMx_Change();
-    void TxtGama_Change();
-    void txtMx_KeyPress(int& keyAscii);
-    void TxtGama_KeyPress(int& keyAscii);
-    void Fpcalcpopulall();
+    void txtMx_Change() { machChanged(); }
+    void TxtGama_Change() { gamaChanged(); }
+    void txtMx_KeyPress(int& keyAscii) { machKeyPress(keyAscii); }
+    void TxtGama_KeyPress(int& keyAscii) { gamaKeyPress(keyAscii); }
+    void Fpcalcpopulall() { populate(); }
 
 protected:
-    void setupUi(QWidget* body) override;
-    void Form_Load() override;
+    void newModel(double mach, double gama) override;
+    std::array<double, 6> ratios(double mach, double gama) override;
 
 private:
-    FlowLayout::Widgets ui_;
     std::unique_ptr<CFlow1DShockNormal> shock_;
-    double mx_ = 1.0, lastMx_ = 1.0;
-    double gama_ = 1.4, lastGama_ = 1.4;
 };

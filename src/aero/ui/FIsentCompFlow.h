@@ -2,30 +2,27 @@
 // Isentropic-flow ratios for a typed Mach number and gamma, recomputed on
 // every change of either box.
 #include "aero/CFlow1dis.h"
-#include "aero/ui/FlowLayout.h"
-#include "shell/ui/ToolWindow.h"
+#include "aero/ui/FlowWindow.h"
 
 #include <memory>
 
-class FIsentCompFlow : public ToolWindow {
+class FIsentCompFlow : public FlowWindow {
     Q_OBJECT
 public:
     FIsentCompFlow();
     ~FIsentCompFlow() override;
 
-    void txtMach_Change();
-    void TxtGama_Change();
-    void txtMach_KeyPress(int& keyAscii);
-    void TxtGama_KeyPress(int& keyAscii);
-    void Fpcalcpopulall();
+    void txtMach_Change() { machChanged(); }
+    void TxtGama_Change() { gamaChanged(); }
+    void txtMach_KeyPress(int& keyAscii) { machKeyPress(keyAscii); }
+    void TxtGama_KeyPress(int& keyAscii) { gamaKeyPress(keyAscii); }
+    void Fpcalcpopulall() { populate(); }
 
 protected:
-    void setupUi(QWidget* body) override;
+    void newModel(double mach, double gama) override;
+    std::array<double, 6> ratios(double mach, double gama) override;
     void Form_Load() override;
 
 private:
-    FlowLayout::Widgets ui_;
     std::unique_ptr<CFlow1dis> flow_;
-    double mach_ = 0, lastMach_ = 0;
-    double gama_ = 1.4, lastGama_ = 1.4;
 };

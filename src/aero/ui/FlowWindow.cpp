@@ -1,0 +1,57 @@
+#include "aero/ui/FlowWindow.h"
+
+#include "runtime/Error.h"
+#include "runtime/Parse.h"
+#include "shell/Utilities.h"
+#include "shell/ui/Funct_txt_check.h"
+#include "shell/ui/KeptValue.h"
+#include "shell/ui/KeyHook.h"
+
+#include <QLineEdit>
+
+FlowWindow::FlowWindow(const QString& name, const QString& title, const FlowLayout::Design& design, Inputs inputs)
+    : ToolWindow(name), design_(design), inputs_(inputs)
+{
+    setWindowTitle(title);
+    setClientSize(FlowLayout::clientWidth, FlowLayout::clientHeight);
+}
+
+void FlowWindow::setupUi(QWidget* body)
+{
+    ui_ = FlowLayout::build(body, design_);
+    KeptValue::connect(ui_.mach, [this] { machChanged(); }, [this] { return mach_; });
+    KeptValue::connect(ui_.gama, [this] { gamaChanged(); }, [this] { return gama_; });
+    KeyHook::onKeyPress(ui_.mach, [this](int& k) { machKeyPress(k); });
+    KeyHook::onKeyPress(ui_.gama, [this](int& k) { gamaKeyPress(k); });
+}
+
+void FlowWindow::Form_Load()
+{
+    mach_ = lastMach_ = inputs_.machStart;
+    gama_ = lastGama_ = 1.4;
+    newModel(mach_, gama_);
+    populate();
+}
+
+void FlowWindow::changed(QLineEdit* box, double& last, double minimum, double& input)
+{
+    rt::trap([&] {
+        last = Funct_txt_check::check_range(box, last, minimum);
+        if (Funct_txt_check::held(box)) return;
+        input = rt::val(box->text());
+        populate();
+    });
+}
+
+void FlowWindow::machChanged() { changed(ui_.mach, lastMach_, inputs_.machMinimum, mach_); }
+void FlowWindow::gamaChanged() { changed(ui_.gama, lastGama_, inputs_.gamaMinimum, gama_); }
+
+void FlowWindow::machKeyPress(int& keyAscii) { Funct_txt_check::key_numeric(keyAscii, ui_.mach); }
+void FlowWindow::gamaKeyPress(int& keyAscii) { Funct_txt_check::key_numeric(keyAscii, ui_.gama); }
+
+void FlowWindow::populate()
+{
+    if (gama_ == 1.0) return;
+    const std::array<double, 6> r = ratios(mach_, gama_);
+    for (size_t i = 0; i < ui_.outputs.size(); ++i) ui_.outputs[i]->setText(Utilities::format_result(r[i]));
+}
