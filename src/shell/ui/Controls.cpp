@@ -2,6 +2,7 @@
 
 #include "shell/ui/Twips.h"
 
+#include <QFont>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -31,6 +32,14 @@ QLabel* label(QWidget* parent, const QString& name, const QString& caption, cons
     QLabel* c = make<QLabel>(parent, name, caption, r);
     c->setAlignment(align);
     return c;
+}
+
+void setFontSize(QWidget* w, double points, bool bold)
+{
+    QFont f = w->font();
+    f.setPointSizeF(points);
+    if (bold) f.setBold(true);
+    w->setFont(f);
 }
 
 QLineEdit* textBox(QWidget* parent, const QString& name, const QString& text, const QRect& r)

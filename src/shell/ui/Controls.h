@@ -19,6 +19,8 @@ namespace Controls {
 
 QLabel* label(QWidget* parent, const QString& name, const QString& caption, const QRect& r,
               Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter);
+// A heading's font: the application font at `points`, bold if asked.
+void setFontSize(QWidget* w, double points, bool bold = false);
 QLineEdit* textBox(QWidget* parent, const QString& name, const QString& text, const QRect& r);
 QPushButton* button(QWidget* parent, const QString& name, const QString& caption, const QRect& r);
 QRadioButton* option(QWidget* parent, const QString& name, const QString& caption, const QRect& r);

@@ -38,10 +38,7 @@ void FPropaganda::setupUi(QWidget* body)
         sub->setWindowFlags(Qt::FramelessWindowHint);
     }
     Label1 = Controls::label(body, "Label1", "Brindlewick", Twips::rect(30, 30, 4650, 420));
-    QFont f = Label1->font();
-    f.setBold(true);
-    f.setPointSizeF(13.5);
-    Label1->setFont(f);
+    Controls::setFontSize(Label1, 13.5, true);
     Label1->installEventFilter(this);
 
     Text1 = new QPlainTextEdit(body);

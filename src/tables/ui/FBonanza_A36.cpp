@@ -32,9 +32,7 @@ void FBonanza_A36::setupUi(QWidget* body)
         if (sub->windowFlags() != fixed) sub->setWindowFlags(fixed);
     }
     Label1 = Controls::label(body, "Label1", "Dozaduze Aircraft Company", Twips::rect(0, 0, 6000, 345));
-    QFont big = Label1->font();
-    big.setPointSizeF(13.5);
-    Label1->setFont(big);
+    Controls::setFontSize(Label1, 13.5);
 
     Picture1 = PictureBox::make(body, "Picture1", Twips::rect(1095, 360, 3840, 3000), "bonanza_a36.jpg");
 

@@ -21,9 +21,7 @@ FrmRivetsClecoBbar1::FrmRivetsClecoBbar1() : ToolWindow("FrmRivetsClecoBbar1")
 void FrmRivetsClecoBbar1::setupUi(QWidget* body)
 {
     Label1 = Controls::label(body, "Label1", "Rivets:", Twips::rect(60, 15, 12570, 450), Qt::AlignLeft | Qt::AlignTop);
-    QFont heading = Label1->font();
-    heading.setPointSizeF(9.75);
-    Label1->setFont(heading);
+    Controls::setFontSize(Label1, 9.75);
 
     MSHFlexGrid1 = new FlexGrid(16, 9, body);
     MSHFlexGrid1->setObjectName("MSHFlexGrid1");

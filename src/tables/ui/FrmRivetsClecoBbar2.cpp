@@ -20,9 +20,7 @@ FrmRivetsClecoBbar2::FrmRivetsClecoBbar2() : ToolWindow("FrmRivetsClecoBbar2")
 void FrmRivetsClecoBbar2::setupUi(QWidget* body)
 {
     Label1 = Controls::label(body, "Label1", "Rivets:", Twips::rect(60, 30, 8955, 615), Qt::AlignLeft | Qt::AlignTop);
-    QFont heading = Label1->font();
-    heading.setPointSizeF(9.75);
-    Label1->setFont(heading);
+    Controls::setFontSize(Label1, 9.75);
 
     Picture1 = PictureBox::make(body, "Picture1", Twips::rect(6360, 1080, 6240, 2985), "rivet_driven.jpg");
     CboRivetsize = new QComboBox(body);

@@ -16,9 +16,7 @@ Frm_Drill_sizes::Frm_Drill_sizes() : ToolWindow("Frm_Drill_sizes")
 void Frm_Drill_sizes::setupUi(QWidget* body)
 {
     Lbl_drillsizes = Controls::label(body, "Lbl_drillsizes", "Drill Sizes", Twips::rect(120, 45, 3240, 375));
-    QFont big = Lbl_drillsizes->font();
-    big.setPointSizeF(13.5);
-    Lbl_drillsizes->setFont(big);
+    Controls::setFontSize(Lbl_drillsizes, 13.5);
 
     MSFlexGrid1 = new FlexGrid(Drill_sizes::rows, Drill_sizes::cols, body);
     MSFlexGrid1->setObjectName("MSFlexGrid1");

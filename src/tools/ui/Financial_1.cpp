@@ -55,9 +55,7 @@ void Financial_1::setupUi(QWidget* body)
     };
 
     Lbl_stat_fin = Controls::label(frame, "Lbl_stat_fin", QString(), Twips::rect(3120, 150, 1245, 510));
-    QFont big = Lbl_stat_fin->font();
-    big.setPointSizeF(13.5);
-    Lbl_stat_fin->setFont(big);
+    Controls::setFontSize(Lbl_stat_fin, 13.5);
     Lbl_stat_fin->setStyleSheet("color: red;");
 
     const QString money = ".-+0123456789";
