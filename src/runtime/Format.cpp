@@ -44,7 +44,7 @@ Pattern parse(QStringView p)
             part = Dec;
             started = true;
         } else {
-            (started ? r.suffix : r.prefix) += static_cast<char>(c.toLatin1());
+            (started ? r.suffix : r.prefix) += c.toLatin1();
         }
     }
     return r;

@@ -19,20 +19,21 @@ std::string intText(int n)
 QString layout(bool negative, std::string digits, int exp10)
 {
     while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
-    std::string out;
+    // Built by appending only: GCC 12 reports a false overlap (-Wrestrict) for
+    // string concatenation and insert at the front.
+    std::string out(negative ? "-" : "");
     if (exp10 >= 15 || exp10 < -4) {
-        out = digits.substr(0, 1);
-        if (digits.size() > 1) out += "." + digits.substr(1);
+        out.append(digits, 0, 1);
+        if (digits.size() > 1) out.append(1, '.').append(digits, 1);
         const std::string ex = intText(exp10 < 0 ? -exp10 : exp10);
-        out += std::string("E") + (exp10 < 0 ? '-' : '+') + (ex.size() < 2 ? "0" : "") + ex;
+        out.append(1, 'E').append(1, exp10 < 0 ? '-' : '+').append(ex.size() < 2 ? "0" : "").append(ex);
     } else if (exp10 < 0) {
-        out = "0." + std::string(static_cast<size_t>(-exp10 - 1), '0') + digits;
+        out.append("0.").append(static_cast<size_t>(-exp10 - 1), '0').append(digits);
     } else {
         const size_t intLen = static_cast<size_t>(exp10) + 1;
-        if (digits.size() <= intLen) out = digits + std::string(intLen - digits.size(), '0');
-        else out = digits.substr(0, intLen) + "." + digits.substr(intLen);
+        if (digits.size() <= intLen) out.append(digits).append(intLen - digits.size(), '0');
+        else out.append(digits, 0, intLen).append(1, '.').append(digits, intLen);
     }
-    if (negative) out.insert(0, "-");
     return QString::fromLatin1(out.c_str());
 }
 

@@ -12,16 +12,23 @@
 #include <QWidget>
 #include <gtest/gtest.h>
 #include <ostream>
+#include <stdexcept>
 
 inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
+
+// A control a test looks for is not there. Thrown rather than returned as
+// null, so the test that looked fails at that line and the program runs on.
+struct MissingControl : std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
 
 // The control `name` under `parent`; fails the test when absent.
 template <class T>
 T* child(QObject* parent, const QString& name)
 {
-    T* w = parent->findChild<T*>(name);
-    EXPECT_NE(w, nullptr) << "no control " << name.toStdString();
-    return w;
+    if (!parent) throw MissingControl("no window to look for control " + name.toStdString() + " in");
+    if (T* w = parent->findChild<T*>(name)) return w;
+    throw MissingControl("no control " + name.toStdString());
 }
 
 // A paste as the user makes it: the box's whole text selected (or, with

@@ -36,7 +36,8 @@ double randomDouble(std::mt19937& rng)
     std::uniform_int_distribution<int> mode(0, 3);
     std::uniform_int_distribution<size_t> idx(0, std::size(specials) - 1);
     if (mode(rng) == 0) return specials[idx(rng)];
-    uint64_t bits = (static_cast<uint64_t>(rng()) << 32) | rng();
+    uint64_t bits = rng();
+    bits = (bits << 32) | rng();
     double d;
     std::memcpy(&d, &bits, sizeof d);
     return d;

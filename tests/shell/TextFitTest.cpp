@@ -86,7 +86,7 @@ protected:
             if (need > room && !cut.contains(line)) cut.append(line);
         }
         for (QPushButton* b : w->findChildren<QPushButton*>()) {
-            const int need = b->fontMetrics().horizontalAdvance(QString(b->text()).remove(u'&'));
+            const int need = b->fontMetrics().horizontalAdvance(b->text().remove(u'&'));
             const QString line = QString("button %1: \"%2\" needs %3 px, has %4")
                                      .arg(b->objectName(), b->text())
                                      .arg(need)

@@ -58,11 +58,11 @@ protected:
             // A handler that changed the character has the box take its own.
             QScopedValueRollback<bool> mark(typing, true);
             if (ascii == text.at(0).unicode()) {
-                static_cast<QObject*>(target)->event(e);
+                target->event(e);
             } else {
                 QKeyEvent changed(QEvent::KeyPress, ascii == '.' ? int(Qt::Key_Period) : code, k->modifiers(),
                                   QString(QChar(ascii)), k->isAutoRepeat(), k->count());
-                static_cast<QObject*>(target)->event(&changed);
+                target->event(&changed);
             }
             return true;
         }
