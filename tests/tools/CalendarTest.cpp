@@ -14,16 +14,25 @@
 
 namespace {
 
+// The window's today, set so that a run across midnight reads the same day
+// as the window did. The 31st has no twin in either neighbouring month.
+const QDate today(2024, 3, 31);
+
 class CalendarWindow : public ::testing::Test {
 protected:
     void SetUp() override
     {
+        Fdatetime::setToday(today);
         MDIForm1::instance().findChild<QAction*>("Mcalender")->trigger();
         win = Forms::existing<Fdatetime>();
         ASSERT_NE(win, nullptr);
         grabCalendars();
     }
-    void TearDown() override { win->unload(); }
+    void TearDown() override
+    {
+        win->unload();
+        Fdatetime::setToday({});
+    }
 
     void grabCalendars()
     {
@@ -60,7 +69,6 @@ protected:
 TEST_F(CalendarWindow, OpensOnTodayBetweenItsNeighbouringMonths)
 {
     EXPECT_EQ(win->windowTitle(), "Calendar");
-    const QDate today = QDate::currentDate();
     EXPECT_EQ(middle->selectedDate(), today);
     EXPECT_EQ(middle->monthShown(), today.month());
     // addMonths keeps the day where the month has it, else takes the last day.
@@ -125,10 +133,25 @@ TEST_F(CalendarWindow, ReopensOnToday)
 {
     middle->setSelectedDate(QDate(1999, 6, 15));
     win->unload();
+    // A day has passed since the window opened.
+    const QDate nextDay = today.addDays(1);
+    Fdatetime::setToday(nextDay);
     MDIForm1::instance().findChild<QAction*>("Mcalender")->trigger();
     grabCalendars();
-    EXPECT_EQ(middle->selectedDate(), QDate::currentDate());
-    EXPECT_EQ(left->monthShown(), QDate::currentDate().addMonths(-1).month());
+    EXPECT_EQ(middle->selectedDate(), nextDay);
+    EXPECT_EQ(left->monthShown(), nextDay.addMonths(-1).month());
+}
+
+TEST(CalendarToday, IsTheSystemDateUntilOneIsSet)
+{
+    const QDate before = QDate::currentDate();
+    const QDate read = Fdatetime::today();
+    const QDate after = QDate::currentDate();
+    EXPECT_TRUE(read == before || read == after) << read.toString(Qt::ISODate).toStdString();
+    Fdatetime::setToday(QDate(2000, 2, 29));
+    EXPECT_EQ(Fdatetime::today(), QDate(2000, 2, 29));
+    Fdatetime::setToday({});
+    EXPECT_TRUE(Fdatetime::today() >= after);
 }
 
 } // namespace

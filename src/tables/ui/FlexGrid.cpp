@@ -83,14 +83,14 @@ FlexGrid::FlexGrid(int rows, int cols, QWidget* parent) : QTableWidget(std::max(
         setHorizontalHeaderItem(c, new QTableWidgetItem());
         align_ << Grid_format::Align::General;
     }
-    setRowHeight(fontMetrics().height() + 4);
+    setAllRowHeights(fontMetrics().height() + 4);
     viewport()->installEventFilter(this);
     h->viewport()->installEventFilter(this);
     connect(this, &QTableWidget::cellClicked, this, [this](int, int) { emit Click(); });
     connect(h, &QHeaderView::sectionClicked, this, [this](int) { emit Click(); });
 }
 
-void FlexGrid::setRowHeight(int px)
+void FlexGrid::setAllRowHeights(int px)
 {
     verticalHeader()->setMinimumSectionSize(1);
     verticalHeader()->setDefaultSectionSize(px);
@@ -98,7 +98,7 @@ void FlexGrid::setRowHeight(int px)
     horizontalHeader()->setFixedHeight(px);
 }
 
-QTableWidgetItem* FlexGrid::itemAt(int row, int col)
+QTableWidgetItem* FlexGrid::cellItem(int row, int col)
 {
     if (row < 0 || row >= Rows() || col < 0 || col >= Cols()) return nullptr;
     QTableWidgetItem* it = row == 0 ? horizontalHeaderItem(col) : item(row - 1, col);
@@ -119,7 +119,7 @@ QString FlexGrid::TextMatrix(int row, int col) const
 
 void FlexGrid::setTextMatrix(int row, int col, const QString& text)
 {
-    if (QTableWidgetItem* it = itemAt(row, col)) it->setText(text);
+    if (QTableWidgetItem* it = cellItem(row, col)) it->setText(text);
 }
 
 void FlexGrid::setTextArray(int index, const QString& text)

@@ -37,8 +37,8 @@ public:
     bool trimsPadding() const { return trimPadding_; }
     // The column under the mouse pointer at the last press (-1 outside).
     int MouseCol() const { return mouseCol_; }
-    // Row height in pixels for rows and heading alike.
-    void setRowHeight(int px);
+    // One height in pixels for every row and the heading row alike.
+    void setAllRowHeights(int px);
 
 signals:
     // A click on a cell or a heading (the flex grid's Click event).
@@ -49,7 +49,8 @@ protected:
     void keyPressEvent(QKeyEvent* e) override;
 
 private:
-    QTableWidgetItem* itemAt(int row, int col);
+    // The item that holds (row, column), made on first use; null outside the grid.
+    QTableWidgetItem* cellItem(int row, int col);
     void showCurrent();
     int textWidth(const QString& text) const;
 

@@ -6,28 +6,17 @@
 #include "tables/Rivet_table.h"
 #include "tables/ui/FlexGrid.h"
 #include "tables/ui/PictureBox.h"
-#include "tables/ui/RivetCaption.h"
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 
-FrmRivetsClecoBbar1::FrmRivetsClecoBbar1() : ToolWindow("FrmRivetsClecoBbar1")
-{
-    setWindowTitle(RivetCaption::windowCaption);
-    setClientSize(12705, 7995);
-}
+FrmRivetsClecoBbar1::FrmRivetsClecoBbar1() : RivetTableWindow("FrmRivetsClecoBbar1", 12705, 7995) {}
 
 void FrmRivetsClecoBbar1::setupUi(QWidget* body)
 {
-    Label1 = Controls::label(body, "Label1", "Rivets:", Twips::rect(60, 15, 12570, 450), Qt::AlignLeft | Qt::AlignTop);
-    Controls::setFontSize(Label1, 9.75);
-
-    MSHFlexGrid1 = new FlexGrid(16, 9, body);
-    MSHFlexGrid1->setObjectName("MSHFlexGrid1");
-    // The design's 8.25-point sans-serif is the application font itself.
-    MSHFlexGrid1->setRowHeight(MSHFlexGrid1->fontMetrics().height() + 3);
-    MSHFlexGrid1->setGeometry(Twips::rect(15, 525, 12600, 3960));
+    makeHeading(body, Twips::rect(60, 15, 12570, 450));
+    makeGrid(body, 16, 9, Twips::rect(15, 525, 12600, 3960));
 
     TxtNote = new QPlainTextEdit(body);
     TxtNote->setObjectName("TxtNote");
@@ -55,11 +44,7 @@ void FrmRivetsClecoBbar1::setupUi(QWidget* body)
 void FrmRivetsClecoBbar1::Form_Load()
 {
     Wforms::place_child_form(*this, 8400, 12800);
-    Label1->setText(RivetCaption::text());
-    MSHFlexGrid1->setWordWrap(true);
-    MSHFlexGrid1->setFormatString(Rivet_table::formatString());
-    fill_Info();
-    MSHFlexGrid1->fitColumns();
+    loadTable(Rivet_table::formatString(), [this] { fill_Info(); });
     TxtNote->setPlainText("Note: These are recommended values");
 }
 

@@ -2,14 +2,12 @@
 // Rivets, drills, Clecos and bucking bars: the reference grid, two drawings of
 // a driven rivet with boxes on them, and a click that copies a column's rivet
 // diameter into the box on the small drawing. A window of its own.
-#include "shell/ui/ToolWindow.h"
+#include "tables/ui/RivetTableWindow.h"
 
-class FlexGrid;
-class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 
-class FrmRivetsClecoBbar1 : public ToolWindow {
+class FrmRivetsClecoBbar1 : public RivetTableWindow {
     Q_OBJECT
 public:
     FrmRivetsClecoBbar1();
@@ -22,13 +20,9 @@ protected:
     void Form_Load() override;
 
 private:
-    QLabel* Label1 = nullptr;
-    FlexGrid* MSHFlexGrid1 = nullptr;
     QPlainTextEdit* TxtNote = nullptr;
-    QLabel* Picture2 = nullptr;
     QLineEdit* Txtdiam = nullptr;
     QLineEdit* txtcutfreelength = nullptr;
-    QLabel* Picture1 = nullptr;
     QLineEdit* txtdrivendiam = nullptr;
     QLineEdit* Txtdrivenlen = nullptr;
 };

@@ -5,22 +5,16 @@
 #include "tables/Rivet_table.h"
 #include "tables/ui/FlexGrid.h"
 #include "tables/ui/PictureBox.h"
-#include "tables/ui/RivetCaption.h"
 
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 
-FrmRivetsClecoBbar2::FrmRivetsClecoBbar2() : ToolWindow("FrmRivetsClecoBbar2")
-{
-    setWindowTitle(RivetCaption::windowCaption);
-    setClientSize(12720, 7455);
-}
+FrmRivetsClecoBbar2::FrmRivetsClecoBbar2() : RivetTableWindow("FrmRivetsClecoBbar2", 12720, 7455) {}
 
 void FrmRivetsClecoBbar2::setupUi(QWidget* body)
 {
-    Label1 = Controls::label(body, "Label1", "Rivets:", Twips::rect(60, 30, 8955, 615), Qt::AlignLeft | Qt::AlignTop);
-    Controls::setFontSize(Label1, 9.75);
+    makeHeading(body, Twips::rect(60, 30, 8955, 615));
 
     Picture1 = PictureBox::make(body, "Picture1", Twips::rect(6360, 1080, 6240, 2985), "rivet_driven.jpg");
     CboRivetsize = new QComboBox(body);
@@ -35,10 +29,7 @@ void FrmRivetsClecoBbar2::setupUi(QWidget* body)
     QLineEdit* Text4 = Controls::textBox(Picture2, "Text4", "Text4", Twips::rect(4695, 2385, 1425, 300));
 
     // The design leaves the space under the drawings free; the table fills it.
-    MSHFlexGrid1 = new FlexGrid(Rivet_table::byDiameterRows + 1, Rivet_table::byDiameterCols + 1, body);
-    MSHFlexGrid1->setObjectName("MSHFlexGrid1");
-    MSHFlexGrid1->setRowHeight(MSHFlexGrid1->fontMetrics().height() + 3);
-    MSHFlexGrid1->setGeometry(Twips::rect(30, 4125, 12600, 3270));
+    makeGrid(body, Rivet_table::byDiameterRows + 1, Rivet_table::byDiameterCols + 1, Twips::rect(30, 4125, 12600, 3270));
 
     QWidget::setTabOrder(CboRivetsize, Text1);
     QWidget::setTabOrder(Text1, Text2);
@@ -49,11 +40,9 @@ void FrmRivetsClecoBbar2::setupUi(QWidget* body)
 
 void FrmRivetsClecoBbar2::Form_Load()
 {
-    Label1->setText(RivetCaption::text());
-    MSHFlexGrid1->setWordWrap(true);
-    MSHFlexGrid1->setFormatString(Rivet_table::byDiameterFormatString());
-    for (int row = 1; row <= Rivet_table::byDiameterRows; ++row)
-        for (int col = 1; col <= Rivet_table::byDiameterCols; ++col)
-            MSHFlexGrid1->setTextMatrix(row, col, Rivet_table::byDiameterCell(row, col));
-    MSHFlexGrid1->fitColumns();
+    loadTable(Rivet_table::byDiameterFormatString(), [this] {
+        for (int row = 1; row <= Rivet_table::byDiameterRows; ++row)
+            for (int col = 1; col <= Rivet_table::byDiameterCols; ++col)
+                MSHFlexGrid1->setTextMatrix(row, col, Rivet_table::byDiameterCell(row, col));
+    });
 }

@@ -21,7 +21,7 @@ void Frm_Drill_sizes::setupUi(QWidget* body)
     MSFlexGrid1 = new FlexGrid(Drill_sizes::rows, Drill_sizes::cols, body);
     MSFlexGrid1->setObjectName("MSFlexGrid1");
     // The design's 8.25-point sans-serif is the application font itself.
-    MSFlexGrid1->setRowHeight(MSFlexGrid1->fontMetrics().height() + 4);
+    MSFlexGrid1->setAllRowHeights(MSFlexGrid1->fontMetrics().height() + 4);
     MSFlexGrid1->setGeometry(Twips::rect(30, 435, 3300, 7155));
     const int widths[] = {58, 62, 82};
     for (int c = 0; c < Drill_sizes::cols; ++c) MSFlexGrid1->setColumnWidth(c, widths[c]);

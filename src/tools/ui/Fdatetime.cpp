@@ -38,7 +38,7 @@ void Fdatetime::setupUi(QWidget* body)
     connect(Calendar1, &QCalendarWidget::currentPageChanged, this, [this](int y, int m) { followPage(y, m); });
 }
 
-void Fdatetime::Form_Load() { sincro123(QDate::currentDate()); }
+void Fdatetime::Form_Load() { sincro123(today()); }
 
 void Fdatetime::Calendar1_SelChange() { sincro123(Calendar1->selectedDate()); }
 

@@ -15,6 +15,10 @@ public:
 
     static QDate firstDate() { return QDate(1753, 1, 1); }
     static QDate lastDate() { return QDate(9999, 12, 31); }
+    // The date the window opens on: the system's, unless one is set. A null
+    // date goes back to the system's.
+    static QDate today() { return fixedToday_.isNull() ? QDate::currentDate() : fixedToday_; }
+    static void setToday(QDate d) { fixedToday_ = d; }
 
     void Calendar1_SelChange();
     void sincro123(QDate d);
@@ -30,4 +34,6 @@ private:
     QCalendarWidget* Calendar1 = nullptr;
     QCalendarWidget* Calendar2 = nullptr;
     QCalendarWidget* Calendar3 = nullptr;
+
+    static inline QDate fixedToday_;
 };

@@ -18,6 +18,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <cmath>
+#include <utility>
 
 Financial_1::Financial_1() : ToolWindow("Financial_1")
 {
@@ -174,9 +175,9 @@ void Financial_1::ratePerPeriod()
     i_period = rt::div(i_perc_year, hundredths);
 }
 
-void Financial_1::keepAboveZeroLimit(double& target) const
+double Financial_1::aboveZeroLimit(double value) const
 {
-    if (std::fabs(target) < zero_limit) target = 0;
+    return std::fabs(value) < zero_limit ? 0 : value;
 }
 
 void Financial_1::Cmd_FV_Click()
@@ -190,8 +191,7 @@ void Financial_1::Cmd_FV_Click()
         N = count(Txt_N);
         PV = number(Txt_PV);
         PMT = number(Txt_PMT);
-        FV = rt::FV(i_period, N, PMT, PV, due_type);
-        keepAboveZeroLimit(FV);
+        FV = aboveZeroLimit(rt::FV(i_period, N, PMT, PV, due_type));
         show_all_fields();
     } catch (const rt::RuntimeError&) {
         error();
@@ -214,48 +214,36 @@ void Financial_1::Cmd_i_per_year_Click()
     }
 }
 
-void Financial_1::Cmd_PMT_Click()
+// The unknown starts at 0, so a solve that fails shows 0 for it. Every other
+// step is a part of its own: a box that does not read keeps its last value.
+template <class T, class Solve>
+void Financial_1::solveFor(QLineEdit* box, T& unknown, Solve&& solve)
 {
     part([&] { pay_per_year = count(Txt_Pay_per_year); });
     if (pay_per_year == 0) return error();
-    PMT = 0;
+    unknown = 0;
     part([&] { i_perc_year = number(Txt_i_perc); });
     part([&] { ratePerPeriod(); });
-    part([&] { N = count(Txt_N); });
-    part([&] { PV = number(Txt_PV); });
-    part([&] { FV = number(Txt_FV); });
-    part([&] { PMT = rt::Pmt(i_period, N, PV, FV, due_type); });
-    keepAboveZeroLimit(PMT);
+    if (box != Txt_N) part([&] { N = count(Txt_N); });
+    for (auto [amountBox, amount] : {std::pair{Txt_PV, &PV}, {Txt_PMT, &PMT}, {Txt_FV, &FV}})
+        if (amountBox != box) part([&] { *amount = number(amountBox); });
+    part([&] { unknown = solve(); });
     part([&] { show_all_fields(); });
+}
+
+void Financial_1::Cmd_PMT_Click()
+{
+    solveFor(Txt_PMT, PMT, [this] { return aboveZeroLimit(rt::Pmt(i_period, N, PV, FV, due_type)); });
 }
 
 void Financial_1::Cmd_PV_Click()
 {
-    part([&] { pay_per_year = count(Txt_Pay_per_year); });
-    if (pay_per_year == 0) return error();
-    PV = 0;
-    part([&] { i_perc_year = number(Txt_i_perc); });
-    part([&] { ratePerPeriod(); });
-    part([&] { N = count(Txt_N); });
-    part([&] { PMT = number(Txt_PMT); });
-    part([&] { FV = number(Txt_FV); });
-    part([&] { PV = rt::PV(i_period, N, PMT, FV, due_type); });
-    keepAboveZeroLimit(PV);
-    part([&] { show_all_fields(); });
+    solveFor(Txt_PV, PV, [this] { return aboveZeroLimit(rt::PV(i_period, N, PMT, FV, due_type)); });
 }
 
 void Financial_1::Cmd_N_Click()
 {
-    part([&] { pay_per_year = count(Txt_Pay_per_year); });
-    if (pay_per_year == 0) return error();
-    N = 0;
-    part([&] { i_perc_year = number(Txt_i_perc); });
-    part([&] { ratePerPeriod(); });
-    part([&] { PV = number(Txt_PV); });
-    part([&] { FV = number(Txt_FV); });
-    part([&] { PMT = number(Txt_PMT); });
-    part([&] { N = rt::cint(rt::NPer(i_period, PMT, PV, FV, due_type)); });
-    part([&] { show_all_fields(); });
+    solveFor(Txt_N, N, [this] { return rt::cint(rt::NPer(i_period, PMT, PV, FV, due_type)); });
 }
 
 void Financial_1::show_all_fields()

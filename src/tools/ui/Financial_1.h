@@ -40,7 +40,11 @@ private:
     double number(QLineEdit* box) const;
     int16_t count(QLineEdit* box) const;
     void ratePerPeriod();
-    void keepAboveZeroLimit(double& target) const;
+    // Solves N, PV or PMT (the `unknown` shown in `box`) from the other boxes.
+    template <class T, class Solve>
+    void solveFor(QLineEdit* box, T& unknown, Solve&& solve);
+    // An amount nearer zero than a thousandth shows as 0.
+    double aboveZeroLimit(double value) const;
 
     int16_t N = 0;
     int16_t pay_per_year = 0;
