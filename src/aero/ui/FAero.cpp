@@ -129,14 +129,14 @@ void FAero::buildTab(QTabWidget* tabs, Tab tab)
     QWidget* page = Controls::addTab(tabs, p.caption);
     auto top = [tabs](double t) { return Controls::tabTop(tabs, t); };
 
-    b.alt = UnitRow::add(page, kAltitude.at[tab], kAltitude.caption, "0", kAltitudeColumns, top(405));
-    b.dIsa = UnitRow::add(page, kDeltaIsa.at[tab], kDeltaIsa.caption, "0", kDeltaIsaColumns, top(405));
+    b.alt = UnitRow::add(page, kAltitude.at[tab], kAltitude.caption, "0", kAltitudeColumns, top(405)).box;
+    b.dIsa = UnitRow::add(page, kDeltaIsa.at[tab], kDeltaIsa.caption, "0", kDeltaIsaColumns, top(405)).box;
 
     QGroupBox* props =
         Controls::tightFrame(page, p.propFrame, "Physical Properties", Twips::rect(135, top(720), 4305, 1545));
     for (size_t i = 0; i < b.props.size(); ++i) {
         const Field& f = kProps[i];
-        b.props[i] = UnitRow::add(props, f.at[tab], f.caption, QString(), kPropColumns, 270 + 315 * double(i));
+        b.props[i] = UnitRow::add(props, f.at[tab], f.caption, QString(), kPropColumns, 270 + 315 * double(i)).box;
         b.props[i]->setReadOnly(true);
     }
 
@@ -144,7 +144,7 @@ void FAero::buildTab(QTabWidget* tabs, Tab tab)
         Controls::tightFrame(page, p.speedFrame, "Speed", Twips::rect(135, top(p.speedTop), 4305, p.speedHeight));
     for (size_t i = 0; i < b.speeds.size(); ++i) {
         const Field& f = kSpeedFields[i];
-        b.speeds[i] = UnitRow::add(speeds, f.at[tab], f.caption, QString(), kSpeedColumns, 180 + 315 * double(i));
+        b.speeds[i] = UnitRow::add(speeds, f.at[tab], f.caption, QString(), kSpeedColumns, 180 + 315 * double(i)).box;
     }
 }
 

@@ -75,7 +75,7 @@ void FConstants::setupUi(QWidget* body)
         auto rows = [&](const auto& constants, double firstTop, const UnitRow::Columns& c) {
             for (size_t i = 0; i < constants.size(); ++i) {
                 const Constant& k = constants[i];
-                UnitRow::add(page, k.names, k.caption, k.value, c, top(firstTop + 315 * double(i)))->setReadOnly(true);
+                UnitRow::add(page, k.names, k.caption, k.value, c, top(firstTop + 315 * double(i))).box->setReadOnly(true);
             }
         };
         label(page, p.headingName, "Air Constants:", Twips::rect(90, top(450), 2715, 240), topLeft);

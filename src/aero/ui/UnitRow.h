@@ -1,9 +1,10 @@
 #pragma once
-// A row of the atmosphere and constants windows: "caption [box] unit", the
-// caption and the unit set a little lower than the box so that their text
-// stands on the line of the box's text.
+// A row of the aero windows: "caption [box] unit", the caption and the unit
+// set a little lower than the box so that their text stands on the line of
+// the box's text.
 #include <QString>
 
+class QLabel;
 class QLineEdit;
 class QWidget;
 
@@ -25,9 +26,14 @@ struct Columns {
     double drop; // of the caption and the unit below the box's top
 };
 
+struct Made {
+    QLabel* caption;
+    QLineEdit* box;
+};
+
 // Adds the row with its box's top at `top`, in `parent`'s coordinates; the
 // box shows `text` from its start.
-QLineEdit* add(QWidget* parent, const Names& n, const QString& caption, const QString& text, const Columns& c,
+Made add(QWidget* parent, const Names& n, const QString& caption, const QString& text, const Columns& c,
                double top);
 
 } // namespace UnitRow
