@@ -56,9 +56,12 @@ template <class Model>
 class FlowModelWindow : public FlowWindow {
 public:
     struct Calls {
-        void (Model::*setMach)(double);               // at load, before setzen_gama
-        void (Model::*setMachGama)(double, double);   // on every recalculation
-        std::array<double (Model::*)() const, 6> ratios; // in the order of the design's outputs
+        // The Mach setter, called at load before setzen_gama.
+        void (Model::*setMach)(double);
+        // Both inputs at once, on every recalculation.
+        void (Model::*setMachGama)(double, double);
+        // The ratios, in the order of the design's outputs.
+        std::array<double (Model::*)() const, 6> ratios;
     };
 
 protected:
