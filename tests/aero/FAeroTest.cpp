@@ -10,7 +10,16 @@
 #include <QTabWidget>
 #include <QTest>
 
+static void PrintTo(const FAero::SpeedEntry& e, std::ostream* os)
+{
+    *os << "{tab " << e.tab << ", speed " << e.speed << "}";
+}
+
 namespace {
+
+using enum FAero::Tab;
+using enum FAero::Speed;
+using Entry = FAero::SpeedEntry;
 
 const QStringList kEnSpeeds = {"Txt_mach", "Txt_Veas", "Txt_vcas", "Txt_vtrue", "Txt_qbar"};
 const QStringList kIsoSpeeds = {"Txt_mach_iso", "Txt_veas_iso", "Txt_vcas_iso", "Txt_vtrue_iso", "Txt_qbar_iso"};
@@ -71,7 +80,7 @@ TEST_F(FAeroWindow, LoadShowsSeaLevelOnBothTabsAndZeroSpeeds)
     EXPECT_EQ(texts(kIsoProps), QStringList({"1.2250", "1.0132E+05", "288.17", "340.43"}));
     EXPECT_EQ(texts(kEnSpeeds), kAllZero);
     EXPECT_EQ(texts(kIsoSpeeds), kAllZero);
-    EXPECT_EQ(w->lastSpeedEntry(), 11);
+    EXPECT_EQ(w->lastSpeedEntry(), (Entry{Iso, Mach}));
     for (const QString& n : kEnProps + kIsoProps) EXPECT_TRUE(box(n)->isReadOnly()) << n.toStdString();
 }
 
@@ -99,7 +108,7 @@ TEST_F(FAeroWindow, TypedTrueAirspeedRewritesTheOtherFour)
 {
     retype("Txt_vtrue", "250");
     EXPECT_EQ(texts(kEnSpeeds), QStringList({"0.3779", "250.00", "250.00", "250", "211.90"}));
-    EXPECT_EQ(w->lastSpeedEntry(), 4);
+    EXPECT_EQ(w->lastSpeedEntry(), (Entry{English, Vtrue}));
     EXPECT_EQ(texts(kIsoSpeeds), kAllZero);
 }
 
@@ -107,7 +116,7 @@ TEST_F(FAeroWindow, IsoCalibratedAirspeedInKilometresPerHour)
 {
     retype("Txt_vcas_iso", "100");
     EXPECT_EQ(texts(kIsoSpeeds), QStringList({"8.1629E-02", "100.00", "100", "100.00", "473.29"}));
-    EXPECT_EQ(w->lastSpeedEntry(), 13);
+    EXPECT_EQ(w->lastSpeedEntry(), (Entry{Iso, Vcas}));
     EXPECT_EQ(texts(kEnSpeeds), kAllZero);
 }
 
@@ -122,19 +131,19 @@ TEST_F(FAeroWindow, EverySpeedIsHeldAcrossAnAltitudeChange)
         const char* typed;
         const char* alt;
         QStringList after;
-        int lastEntry;
+        Entry lastEntry;
     };
     const Case cases[] = {
-        {false, 0, "0.5", "10000", {"0.5", "274.27", "276.83", "319.16", "255.05"}, 1},
-        {false, 1, "250", "10000", {"0.4557", "250", "251.95", "290.92", "211.90"}, 2},
-        {false, 2, "250", "10000", {"0.4523", "248.10", "250", "288.70", "208.69"}, 3},
-        {false, 3, "250", "10000", {"0.3916", "214.84", "216.09", "250", "156.49"}, 4},
-        {false, 4, "100", "10000", {"0.2596", "142.40", "142.77", "165.71", "68.75"}, 1},
-        {true, 0, "0.5", "3000", {"0.5", "509.51", "514.18", "591.44", "1.2286E+04"}, 11},
-        {true, 1, "400", "3000", {"0.3925", "400", "402.30", "464.32", "7572.65"}, 12},
-        {true, 2, "400", "3000", {"0.3903", "397.74", "400", "461.69", "7487.13"}, 13},
-        {true, 3, "400", "3000", {"0.3382", "344.59", "346.07", "400", "5619.93"}, 14},
-        {true, 4, "5000", "3000", {"0.2653", "270.34", "271.07", "313.82", "3459.08"}, 11},
+        {false, 0, "0.5", "10000", {"0.5", "274.27", "276.83", "319.16", "255.05"}, {English, Mach}},
+        {false, 1, "250", "10000", {"0.4557", "250", "251.95", "290.92", "211.90"}, {English, Veas}},
+        {false, 2, "250", "10000", {"0.4523", "248.10", "250", "288.70", "208.69"}, {English, Vcas}},
+        {false, 3, "250", "10000", {"0.3916", "214.84", "216.09", "250", "156.49"}, {English, Vtrue}},
+        {false, 4, "100", "10000", {"0.2596", "142.40", "142.77", "165.71", "68.75"}, {English, Mach}},
+        {true, 0, "0.5", "3000", {"0.5", "509.51", "514.18", "591.44", "1.2286E+04"}, {Iso, Mach}},
+        {true, 1, "400", "3000", {"0.3925", "400", "402.30", "464.32", "7572.65"}, {Iso, Veas}},
+        {true, 2, "400", "3000", {"0.3903", "397.74", "400", "461.69", "7487.13"}, {Iso, Vcas}},
+        {true, 3, "400", "3000", {"0.3382", "344.59", "346.07", "400", "5619.93"}, {Iso, Vtrue}},
+        {true, 4, "5000", "3000", {"0.2653", "270.34", "271.07", "313.82", "3459.08"}, {Iso, Mach}},
     };
     for (const Case& c : cases) {
         reopen();
@@ -157,14 +166,14 @@ TEST_F(FAeroWindow, AnAltitudeChangeOnOneTabRecomputesItsOwnTabFromItsMachBox)
 {
     retype("Txt_mach", "0.5");
     retype("Txt_vcas_iso", "100");
-    ASSERT_EQ(w->lastSpeedEntry(), 13);
+    ASSERT_EQ(w->lastSpeedEntry(), (Entry{Iso, Vcas}));
     auto* tabs = child<QTabWidget>(w, "SSTab3");
     tabs->setCurrentIndex(1);
     const QStringList isoBefore = texts(kIsoSpeeds + kIsoProps);
     tabs->setCurrentIndex(0);
     retype("Txt_alt", "10000");
     EXPECT_EQ(texts(kEnSpeeds), QStringList({"0.5", "274.27", "276.83", "319.16", "255.05"}));
-    EXPECT_EQ(w->lastSpeedEntry(), 1);
+    EXPECT_EQ(w->lastSpeedEntry(), (Entry{English, Mach}));
     tabs->setCurrentIndex(1);
     EXPECT_EQ(texts(kIsoSpeeds + kIsoProps), isoBefore);
 }
@@ -202,7 +211,7 @@ TEST_F(FAeroWindow, AnArrowKeyReleasedInAResultBoxMakesItsDigitsTheHeldSpeed)
     retype("Txt_mach", "0.5");
     ASSERT_EQ(box("Txt_Veas")->text(), "330.74");
     QTest::keyClick(box("Txt_Veas"), Qt::Key_Right);
-    EXPECT_EQ(w->lastSpeedEntry(), 2);
+    EXPECT_EQ(w->lastSpeedEntry(), (Entry{English, Veas}));
     EXPECT_EQ(box("Txt_mach")->text(), "0.5000");
     retype("Txt_alt", "10000");
     EXPECT_EQ(box("Txt_Veas")->text(), "330.74");
@@ -260,7 +269,7 @@ TEST_F(FAeroWindow, ReopeningShowsZeroInEverySpeedBox)
     EXPECT_EQ(texts(kEnSpeeds), kAllZero);
     EXPECT_EQ(texts(kIsoSpeeds), kAllZero);
     EXPECT_EQ(box("Txt_alt")->text(), "0.0000");
-    EXPECT_EQ(w->lastSpeedEntry(), 11);
+    EXPECT_EQ(w->lastSpeedEntry(), (Entry{Iso, Mach}));
 }
 
 } // namespace

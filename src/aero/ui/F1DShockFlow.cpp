@@ -1,6 +1,8 @@
 #include "aero/ui/F1DShockFlow.h"
 
 namespace {
+using M = CFlow1DShockNormal;
+
 const FlowLayout::Design kDesign{
     "1-D Normal ShockFlow",
     {"txtMx", "", "Mx:", "1.00"},
@@ -15,22 +17,15 @@ const FlowLayout::Design kDesign{
     {"s => Static Conditions", "t => Total (isentropic stagnation) condition",
      "x => Condition at front of the shock (normal)", "y => Condition behind normal shock"},
 };
+
+const FlowModelWindow<M>::Calls kModel{
+    &M::setzen_Mx,
+    &M::setzen_Mx_gama,
+    {&M::out_My, &M::out_Psy2Psx, &M::out_Pty2Ptx, &M::out_Tsy2Tsx, &M::out_Tsy2Ttx, &M::out_Rhsy2Rhsx},
+};
 } // namespace
 
-F1DShockFlow::F1DShockFlow() : FlowWindow("F1DShockFlow", "1D Normal Shock Flow", kDesign, {1.0, 1.0, 1.01}) {}
-
-F1DShockFlow::~F1DShockFlow() = default;
-
-void F1DShockFlow::newModel(double mach, double gama)
+F1DShockFlow::F1DShockFlow()
+    : FlowModelWindow("F1DShockFlow", "1D Normal Shock Flow", kDesign, {1.0, 1.0, 1.01}, kModel)
 {
-    shock_ = std::make_unique<CFlow1DShockNormal>();
-    shock_->setzen_Mx(mach);
-    shock_->setzen_gama(gama);
-}
-
-std::array<double, 6> F1DShockFlow::ratios(double mach, double gama)
-{
-    shock_->setzen_Mx_gama(mach, gama);
-    return {shock_->out_My(),      shock_->out_Psy2Psx(), shock_->out_Pty2Ptx(),
-            shock_->out_Tsy2Tsx(), shock_->out_Tsy2Ttx(), shock_->out_Rhsy2Rhsx()};
 }

@@ -2,6 +2,7 @@
 
 #include "aero/Cl_Alt_spd.h"
 #include "aero/Eng_atmos.h"
+#include "aero/ui/UnitRow.h"
 #include "quantities/Density.h"
 #include "quantities/Length.h"
 #include "quantities/Pressure.h"
@@ -40,53 +41,49 @@ struct FAero::Objects {
 
 namespace {
 
-struct RowDef {
-    const char* box;
-    const char* captionName;
+// A field stands on both tabs under one caption; its box, labels and unit
+// are each tab's own.
+struct Field {
     const char* caption;
-    const char* unitName;
-    const char* unit;
+    UnitRow::Names at[2]; // English, ISO
 };
 
-struct TabDef {
+const Field kAltitude = {"Altitude:", {{"Txt_alt", "Label10", "Lbl_Alt_u", "[ft]"}, {"Txt_alt_iso", "Label60", "Label62", "[m]"}}};
+const Field kDeltaIsa = {"Delta ISA:",
+                         {{"Txt_dISA", "Lbl_dISA", "Lbl_dISA_u", "[deg_F]"}, {"Txt_dISA_iso", "Label61", "Label63", "[deg_C]"}}};
+// Density, pressure, temperature, speed of sound.
+const Field kProps[4] = {
+    {"Density:", {{"Txt_dens", "Lbl_dens", "Lbl_dens_u", "[slug/ft^3]"}, {"Txt_dens_iso", "Label44", "Label47", "[Kg/m^3]"}}},
+    {"Atm Pressure:",
+     {{"Txt_press", "Lbl_press", "Lbl_press_u", "[lb/ft^2]"}, {"Txt_press_iso", "Label46", "Label49", "[N/m^2] or [Pa]"}}},
+    {"Temperature:", {{"Txt_Temp", "Lbl_temp", "Lbl_temp_u", "[deg_R]"}, {"Txt_temp_iso", "Label45", "Label50", "[deg_K]"}}},
+    {"Spd. of Sound-Va:", {{"Txt_Va", "Lbl_Va", "Lbl_Va_u", "[ft/sec]"}, {"Txt_va_iso", "Label48", "Label51", "[m/sec]"}}},
+};
+// In the order of FAero::Speed.
+const Field kSpeedFields[5] = {
+    {"Mach:", {{"Txt_mach", "Lbl_Mach", "Label14", "[~]"}, {"Txt_mach_iso", "Label59", "Label56", "[~]"}}},
+    {"Veas:", {{"Txt_Veas", "Label13", "Label16", "[kt]"}, {"Txt_veas_iso", "Label57", "Label54", "[km/h]"}}},
+    {"Vcas:", {{"Txt_vcas", "Label12", "Label17", "[kt]"}, {"Txt_vcas_iso", "Label58", "Label53", "[km/h]"}}},
+    {"Vtrue:", {{"Txt_vtrue", "Label15", "Label18", "[kt]"}, {"Txt_vtrue_iso", "Label55", "Label52", "[km/h]"}}},
+    {"Dynamic Press. q :", {{"Txt_qbar", "Label64", "Label65", " [lb/ft^2]"}, {"Txt_qbar_iso", "Label67", "Label66", " [Pa]"}}},
+};
+
+// Widened a little from the design where the desktop font is wider: the
+// deviation box holds "0.0000", the captions end in their colon.
+constexpr UnitRow::Columns kAltitudeColumns{75, 720, 810, 1050, 285, 1890, 330, 45};
+constexpr UnitRow::Columns kDeltaIsaColumns{2250, 840, 3105, 690, 285, 3840, 650, 45};
+constexpr UnitRow::Columns kPropColumns{90, 1500, 1605, 1185, 240, 2820, 1400, 15};
+constexpr UnitRow::Columns kSpeedColumns{90, 1560, 1665, 1215, 255, 2910, 1300, 15};
+
+struct Page {
     const char* caption;
-    RowDef alt, dIsa;
     const char* propFrame;
-    std::array<RowDef, 4> props;
     const char* speedFrame;
     double speedTop, speedHeight;
-    std::array<RowDef, 5> speeds;
 };
-
-const TabDef kTabs[2] = {
-    {"English",
-     {"Txt_alt", "Label10", "Altitude:", "Lbl_Alt_u", "[ft]"},
-     {"Txt_dISA", "Lbl_dISA", "Delta ISA:", "Lbl_dISA_u", "[deg_F]"},
-     "Fra_Pys_prop",
-     {{{"Txt_dens", "Lbl_dens", "Density:", "Lbl_dens_u", "[slug/ft^3]"},
-       {"Txt_press", "Lbl_press", "Atm Pressure:", "Lbl_press_u", "[lb/ft^2]"},
-       {"Txt_Temp", "Lbl_temp", "Temperature:", "Lbl_temp_u", "[deg_R]"},
-       {"Txt_Va", "Lbl_Va", "Spd. of Sound-Va:", "Lbl_Va_u", "[ft/sec]"}}},
-     "Fra_speed", 2340, 1875,
-     {{{"Txt_mach", "Lbl_Mach", "Mach:", "Label14", "[~]"},
-       {"Txt_Veas", "Label13", "Veas:", "Label16", "[kt]"},
-       {"Txt_vcas", "Label12", "Vcas:", "Label17", "[kt]"},
-       {"Txt_vtrue", "Label15", "Vtrue:", "Label18", "[kt]"},
-       {"Txt_qbar", "Label64", "Dynamic Press. q :", "Label65", " [lb/ft^2]"}}}},
-    {"ISO",
-     {"Txt_alt_iso", "Label60", "Altitude:", "Label62", "[m]"},
-     {"Txt_dISA_iso", "Label61", "Delta ISA:", "Label63", "[deg_C]"},
-     "Frame1",
-     {{{"Txt_dens_iso", "Label44", "Density:", "Label47", "[Kg/m^3]"},
-       {"Txt_press_iso", "Label46", "Atm Pressure:", "Label49", "[N/m^2] or [Pa]"},
-       {"Txt_temp_iso", "Label45", "Temperature:", "Label50", "[deg_K]"},
-       {"Txt_va_iso", "Label48", "Spd. of Sound-Va:", "Label51", "[m/sec]"}}},
-     "Frame3", 2400, 1815,
-     {{{"Txt_mach_iso", "Label59", "Mach:", "Label56", "[~]"},
-       {"Txt_veas_iso", "Label57", "Veas:", "Label54", "[km/h]"},
-       {"Txt_vcas_iso", "Label58", "Vcas:", "Label53", "[km/h]"},
-       {"Txt_vtrue_iso", "Label55", "Vtrue:", "Label52", "[km/h]"},
-       {"Txt_qbar_iso", "Label67", "Dynamic Press. q :", "Label66", " [Pa]"}}}},
+const Page kPages[2] = {
+    {"English", "Fra_Pys_prop", "Fra_speed", 2340, 1875},
+    {"ISO", "Frame1", "Frame3", 2400, 1815},
 };
 
 // What each speed box sets and reads, in the order the handlers rewrite them.
@@ -95,15 +92,13 @@ struct SpeedKind {
     void (Cl_Alt_spd::*set)(double);
     double (Cl_Alt_spd::*get)() const;
     Unit unit;
-    int16_t lastEntry[2]; // English, ISO
 };
 const SpeedKind kSpeeds[5] = {
-    {&Cl_Alt_spd::setzen_Mach, &Cl_Alt_spd::out_Mach, Unit::None, {1, 11}},
-    {&Cl_Alt_spd::setzen_keas, &Cl_Alt_spd::out_vkeas, Unit::Knots, {2, 12}},
-    {&Cl_Alt_spd::setzen_kcas, &Cl_Alt_spd::out_vkcas, Unit::Knots, {3, 13}},
-    {&Cl_Alt_spd::setzen_ktas, &Cl_Alt_spd::out_vktas, Unit::Knots, {4, 14}},
-    // After a dynamic pressure, an altitude change holds the Mach number.
-    {&Cl_Alt_spd::setzen_qbar, &Cl_Alt_spd::out_qbar, Unit::Psf, {11, 11}},
+    {&Cl_Alt_spd::setzen_Mach, &Cl_Alt_spd::out_Mach, Unit::None},
+    {&Cl_Alt_spd::setzen_keas, &Cl_Alt_spd::out_vkeas, Unit::Knots},
+    {&Cl_Alt_spd::setzen_kcas, &Cl_Alt_spd::out_vkcas, Unit::Knots},
+    {&Cl_Alt_spd::setzen_ktas, &Cl_Alt_spd::out_vktas, Unit::Knots},
+    {&Cl_Alt_spd::setzen_qbar, &Cl_Alt_spd::out_qbar, Unit::Psf},
 };
 
 // Keys a box accepts, and those it accepts only once.
@@ -129,42 +124,27 @@ FAero::~FAero() = default;
 
 void FAero::buildTab(QTabWidget* tabs, Tab tab)
 {
-    using namespace Controls;
-    const Qt::Alignment topLeft = Qt::AlignLeft | Qt::AlignTop;
-    const TabDef& d = kTabs[tab];
+    const Page& p = kPages[tab];
     TabBoxes& b = boxes_[tab];
-    QWidget* page = addTab(tabs, d.caption);
-    auto top = [tabs](double t) { return tabTop(tabs, t); };
+    QWidget* page = Controls::addTab(tabs, p.caption);
+    auto top = [tabs](double t) { return Controls::tabTop(tabs, t); };
 
-    // Widened a little from the design where the desktop font is wider:
-    // the deviation box holds "0.0000", the captions end in their colon.
-    label(page, d.alt.captionName, d.alt.caption, Twips::rect(75, top(450), 720, 240), topLeft);
-    b.alt = textBox(page, d.alt.box, "0", Twips::rect(810, top(405), 1050, 285));
-    b.alt->setCursorPosition(0);
-    label(page, d.alt.unitName, d.alt.unit, Twips::rect(1890, top(450), 330, 240), topLeft);
-    label(page, d.dIsa.captionName, d.dIsa.caption, Twips::rect(2250, top(450), 840, 240), topLeft);
-    b.dIsa = textBox(page, d.dIsa.box, "0", Twips::rect(3105, top(405), 690, 285));
-    b.dIsa->setCursorPosition(0);
-    label(page, d.dIsa.unitName, d.dIsa.unit, Twips::rect(3840, top(450), 650, 240), topLeft);
+    b.alt = UnitRow::add(page, kAltitude.at[tab], kAltitude.caption, "0", kAltitudeColumns, top(405)).box;
+    b.dIsa = UnitRow::add(page, kDeltaIsa.at[tab], kDeltaIsa.caption, "0", kDeltaIsaColumns, top(405)).box;
 
-    QGroupBox* props = tightFrame(page, d.propFrame, "Physical Properties", Twips::rect(135, top(720), 4305, 1545));
+    QGroupBox* props =
+        Controls::tightFrame(page, p.propFrame, "Physical Properties", Twips::rect(135, top(720), 4305, 1545));
     for (size_t i = 0; i < b.props.size(); ++i) {
-        const RowDef& r = d.props[i];
-        const double t = 270 + 315 * double(i);
-        label(props, r.captionName, r.caption, Twips::rect(90, t + 15, 1500, 240), topLeft);
-        b.props[i] = textBox(props, r.box, QString(), Twips::rect(1605, t, 1185, 240));
+        const Field& f = kProps[i];
+        b.props[i] = UnitRow::add(props, f.at[tab], f.caption, QString(), kPropColumns, 270 + 315 * double(i)).box;
         b.props[i]->setReadOnly(true);
-        label(props, r.unitName, r.unit, Twips::rect(2820, t + 15, 1400, 240), topLeft);
     }
 
     QGroupBox* speeds =
-        tightFrame(page, d.speedFrame, "Speed", Twips::rect(135, top(d.speedTop), 4305, d.speedHeight));
+        Controls::tightFrame(page, p.speedFrame, "Speed", Twips::rect(135, top(p.speedTop), 4305, p.speedHeight));
     for (size_t i = 0; i < b.speeds.size(); ++i) {
-        const RowDef& r = d.speeds[i];
-        const double t = 180 + 315 * double(i);
-        label(speeds, r.captionName, r.caption, Twips::rect(90, t + 15, 1560, 240), topLeft);
-        b.speeds[i] = textBox(speeds, r.box, QString(), Twips::rect(1665, t, 1215, 255));
-        label(speeds, r.unitName, r.unit, Twips::rect(2910, t + 15, 1300, 240), topLeft);
+        const Field& f = kSpeedFields[i];
+        b.speeds[i] = UnitRow::add(speeds, f.at[tab], f.caption, QString(), kSpeedColumns, 180 + 315 * double(i)).box;
     }
 }
 
@@ -207,14 +187,13 @@ void FAero::Form_Load()
     o_ = std::make_unique<Objects>();
     alt_ft = 0;
     dISA = 0;
-    last_speed_entry = 1;
+    last_speed_entry = {English, Mach};
     // Each write differs from the design text "0", so its change handler
     // runs now and fills the tab for sea level and Mach 0.
     boxes_[English].alt->setText(Utilities::format_result(alt_ft));
     boxes_[English].dIsa->setText(Utilities::format_result(dISA));
-    alt_ft = 0;
-    dISA = 0;
-    last_speed_entry = 11;
+    // Those handlers read the zeros back, so the ISO tab starts from them too.
+    last_speed_entry = {Iso, Mach};
     boxes_[Iso].alt->setText(Utilities::format_result(alt_ft * o_->len.ft2m()));
     boxes_[Iso].dIsa->setText(Utilities::format_result(dISA * o_->temp.dF2dC()));
     const QString zero = rt::str(0);
@@ -244,12 +223,7 @@ void FAero::Txt_alt_Change()
         put(b.props[1], o_->atm.out_press_pft2());
         put(b.props[2], o_->atm.out_temp_R());
         put(b.props[3], o_->atm.out_Va_fps());
-        switch (last_speed_entry) {
-        case 2: Txt_Veas_KeyUp(); break;
-        case 3: Txt_vcas_KeyUp(); break;
-        case 4: Txt_vtrue_KeyUp(); break;
-        default: Txt_mach_KeyUp(); break;
-        }
+        speedKeyUp(English, heldSpeed(English));
     });
 }
 
@@ -270,12 +244,7 @@ void FAero::Txt_alt_iso_Change()
         o.temp.setzen_dR(o.atm.out_temp_R());
         put(b.props[2], o.temp.dR2dK());
         put(b.props[3], times(o.atm.out_Va_fps(), o.vel.fps2ms()));
-        switch (last_speed_entry) {
-        case 12: Txt_veas_iso_KeyUp(); break;
-        case 13: Txt_vcas_iso_KeyUp(); break;
-        case 14: Txt_vtrue_iso_KeyUp(); break;
-        default: Txt_mach_iso_KeyUp(); break;
-        }
+        speedKeyUp(Iso, heldSpeed(Iso));
     });
 }
 
@@ -303,9 +272,13 @@ void FAero::speedKeyUp(Tab tab, Speed read)
             const SpeedKind& out = kSpeeds[s];
             put(boxes[s], convert((o.spd.*out.get)(), out.unit, false));
         }
-        last_speed_entry = in.lastEntry[tab];
+        // A dynamic pressure is not held: an altitude change on either tab
+        // then holds its Mach number, as after the ISO Mach box.
+        last_speed_entry = read == Qbar ? SpeedEntry{Iso, Mach} : SpeedEntry{tab, read};
     });
 }
+
+FAero::Speed FAero::heldSpeed(Tab tab) const { return last_speed_entry.tab == tab ? last_speed_entry.speed : Mach; }
 
 void FAero::Txt_mach_KeyUp(int, int) { speedKeyUp(English, Mach); }
 void FAero::Txt_Veas_KeyUp(int, int) { speedKeyUp(English, Veas); }

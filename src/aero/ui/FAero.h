@@ -8,7 +8,6 @@
 
 #include <QString>
 #include <array>
-#include <cstdint>
 #include <memory>
 #include <optional>
 
@@ -38,11 +37,18 @@ public:
     void Txt_vtrue_iso_KeyUp(int keyCode = 0, int shift = 0);
     void Txt_qbar_iso_KeyUp(int keyCode = 0, int shift = 0);
 
-    double altFt() const { return alt_ft; }
-    int16_t lastSpeedEntry() const { return last_speed_entry; }
-
     enum Tab { English = 0, Iso = 1 };
     enum Speed { Mach = 0, Veas, Vcas, Vtrue, Qbar };
+    // The speed an altitude change holds, and the tab it was typed on: an
+    // altitude change on the other tab holds that tab's Mach number.
+    struct SpeedEntry {
+        Tab tab;
+        Speed speed; // never Qbar: after a dynamic pressure the Mach number is held
+        bool operator==(const SpeedEntry&) const = default;
+    };
+
+    double altFt() const { return alt_ft; }
+    SpeedEntry lastSpeedEntry() const { return last_speed_entry; }
 
 protected:
     void setupUi(QWidget* body) override;
@@ -58,6 +64,7 @@ private:
     };
 
     void speedKeyUp(Tab tab, Speed read);
+    Speed heldSpeed(Tab tab) const;
     void buildTab(QTabWidget* tabs, Tab tab);
     static void put(QLineEdit* box, double x);
     static void put(QLineEdit* box, std::optional<double> x);
@@ -67,5 +74,5 @@ private:
     std::unique_ptr<Objects> o_;
     double alt_ft = 0;
     double dISA = 0;
-    int16_t last_speed_entry = 1;
+    SpeedEntry last_speed_entry{English, Mach};
 };

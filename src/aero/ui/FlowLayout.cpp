@@ -1,5 +1,6 @@
 #include "aero/ui/FlowLayout.h"
 
+#include "aero/ui/UnitRow.h"
 #include "shell/ui/Controls.h"
 #include "shell/ui/Twips.h"
 
@@ -10,23 +11,16 @@
 namespace FlowLayout {
 namespace {
 constexpr double frameLeft = 38, frameWidth = 4590;
-constexpr double captionLeft = 120, captionWidth = 1500;
-// Wide enough in the desktop font for a result such as "-8.8888E-88" or "4.2439E+04",
-// and for "10000.00".
-constexpr double boxLeft = 1650, boxWidth = 1230, boxHeight = 285;
-constexpr double unitLeft = boxLeft + boxWidth + 75;
-constexpr double rowPitch = 370, firstRow = 270;
+constexpr double captionLeft = 120, rowPitch = 370, firstRow = 270;
 constexpr Qt::Alignment topLeft = Qt::AlignLeft | Qt::AlignTop;
+// The box is wide enough in the desktop font for a result such as
+// "-8.8888E-88" or "4.2439E+04", and for "10000.00".
+constexpr double boxLeft = 1650, boxWidth = 1230;
+constexpr UnitRow::Columns kColumns{captionLeft, 1500, boxLeft, boxWidth, 285, boxLeft + boxWidth + 75, 400, 45};
 
-QLineEdit* row(QWidget* frame, const Row& r, double top, QLabel** labelOut = nullptr)
+UnitRow::Made row(QWidget* frame, const Row& r, double top)
 {
-    QLabel* l = Controls::label(frame, r.labelName, r.caption, Twips::rect(captionLeft, top + 45, captionWidth, 240),
-                                topLeft);
-    if (labelOut) *labelOut = l;
-    Controls::label(frame, QString(), "[~]", Twips::rect(unitLeft, top + 45, 400, 240), topLeft);
-    QLineEdit* box = Controls::textBox(frame, r.box, r.text, Twips::rect(boxLeft, top, boxWidth, boxHeight));
-    box->setCursorPosition(0);
-    return box;
+    return UnitRow::add(frame, {r.box, r.labelName, "", "[~]"}, r.caption, r.text, kColumns, top);
 }
 } // namespace
 
@@ -34,13 +28,16 @@ Widgets build(QWidget* body, const Design& d)
 {
     Widgets c;
     QGroupBox* in = Controls::tightFrame(body, QString(), d.inputCaption, Twips::rect(frameLeft, 0, frameWidth, 1050));
-    c.mach = row(in, d.mach, firstRow);
-    c.gama = row(in, {"TxtGama", "", "Gama:", "1.4"}, firstRow + rowPitch);
+    c.mach = row(in, d.mach, firstRow).box;
+    c.gama = row(in, {"TxtGama", "", "Gama:", "1.4"}, firstRow + rowPitch).box;
 
     QGroupBox* out = Controls::tightFrame(body, "FIsentropicCompressFLow1D", "Output:",
                                           Twips::rect(frameLeft, 1065, frameWidth, 2610));
-    for (size_t i = 0; i < d.outputs.size(); ++i)
-        c.outputs[i] = row(out, d.outputs[i], firstRow + rowPitch * double(i), &c.outputLabels[i]);
+    for (size_t i = 0; i < d.outputs.size(); ++i) {
+        const UnitRow::Made made = row(out, d.outputs[i], firstRow + rowPitch * double(i));
+        c.outputs[i] = made.box;
+        c.outputLabels[i] = made.caption;
+    }
 
     QGroupBox* conv =
         Controls::tightFrame(body, QString(), "Conventions:", Twips::rect(frameLeft, 3705, frameWidth, 1545));

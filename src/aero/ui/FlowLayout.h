@@ -16,6 +16,9 @@ struct Row {
     const char* labelName; // empty where the design leaves the label unnamed
     const char* caption;
     const char* text;
+    // The caption the label takes at load, where the design text is only a
+    // stand-in (a Greek letter it could not hold); none keeps the design's.
+    const char* loadedCaption = nullptr;
 };
 
 struct Design {

@@ -7,6 +7,7 @@
 #include "shell/ui/KeptValue.h"
 #include "shell/ui/KeyHook.h"
 
+#include <QLabel>
 #include <QLineEdit>
 
 FlowWindow::FlowWindow(const QString& name, const QString& title, const FlowLayout::Design& design, Inputs inputs)
@@ -20,9 +21,9 @@ void FlowWindow::setupUi(QWidget* body)
 {
     ui_ = FlowLayout::build(body, design_);
     KeptValue::connect(ui_.mach, [this] { machChanged(); }, [this] { return mach_; });
-    KeptValue::connect(ui_.gama, [this] { gamaChanged(); }, [this] { return gama_; });
+    KeptValue::connect(ui_.gama, [this] { TxtGama_Change(); }, [this] { return gama_; });
     KeyHook::onKeyPress(ui_.mach, [this](int& k) { machKeyPress(k); });
-    KeyHook::onKeyPress(ui_.gama, [this](int& k) { gamaKeyPress(k); });
+    KeyHook::onKeyPress(ui_.gama, [this](int& k) { TxtGama_KeyPress(k); });
 }
 
 void FlowWindow::Form_Load()
@@ -30,7 +31,9 @@ void FlowWindow::Form_Load()
     mach_ = lastMach_ = inputs_.machStart;
     gama_ = lastGama_ = 1.4;
     newModel(mach_, gama_);
-    populate();
+    Fpcalcpopulall();
+    for (size_t i = 0; i < design_.outputs.size(); ++i)
+        if (const char* caption = design_.outputs[i].loadedCaption) ui_.outputLabels[i]->setText(caption);
 }
 
 void FlowWindow::changed(QLineEdit* box, double& last, double minimum, double& input)
@@ -39,17 +42,17 @@ void FlowWindow::changed(QLineEdit* box, double& last, double minimum, double& i
         last = Funct_txt_check::check_range(box, last, minimum);
         if (Funct_txt_check::held(box)) return;
         input = rt::val(box->text());
-        populate();
+        Fpcalcpopulall();
     });
 }
 
 void FlowWindow::machChanged() { changed(ui_.mach, lastMach_, inputs_.machMinimum, mach_); }
-void FlowWindow::gamaChanged() { changed(ui_.gama, lastGama_, inputs_.gamaMinimum, gama_); }
+void FlowWindow::TxtGama_Change() { changed(ui_.gama, lastGama_, inputs_.gamaMinimum, gama_); }
 
 void FlowWindow::machKeyPress(int& keyAscii) { Funct_txt_check::key_numeric(keyAscii, ui_.mach); }
-void FlowWindow::gamaKeyPress(int& keyAscii) { Funct_txt_check::key_numeric(keyAscii, ui_.gama); }
+void FlowWindow::TxtGama_KeyPress(int& keyAscii) { Funct_txt_check::key_numeric(keyAscii, ui_.gama); }
 
-void FlowWindow::populate()
+void FlowWindow::Fpcalcpopulall()
 {
     if (gama_ == 1.0) return;
     const std::array<double, 6> r = ratios(mach_, gama_);

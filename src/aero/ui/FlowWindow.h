@@ -1,11 +1,13 @@
 #pragma once
 // What the isentropic-flow and normal-shock windows share: a Mach box and a
 // gamma box, each with its minimum, recomputing six ratios on every change.
-// A window names its design and its model; the handlers live here once.
+// A window is its data: the design, the start and minimum inputs, and the
+// model's members it calls (FlowModelWindow). The handlers live here once.
 #include "aero/ui/FlowLayout.h"
 #include "shell/ui/ToolWindow.h"
 
 #include <array>
+#include <memory>
 
 class FlowWindow : public ToolWindow {
     Q_OBJECT
@@ -15,6 +17,12 @@ public:
         double machMinimum;
         double gamaMinimum;
     };
+
+    // The gamma box and the recalculation carry the same names in every flow window.
+    void TxtGama_Change();
+    void TxtGama_KeyPress(int& keyAscii);
+    // Writes the ratios for the current inputs.
+    void Fpcalcpopulall();
 
 protected:
     FlowWindow(const QString& name, const QString& title, const FlowLayout::Design& design, Inputs inputs);
@@ -27,14 +35,9 @@ protected:
     void setupUi(QWidget* body) override;
     void Form_Load() override;
 
+    // The Mach box's handlers, under the name each window gives its box.
     void machChanged();
-    void gamaChanged();
     void machKeyPress(int& keyAscii);
-    void gamaKeyPress(int& keyAscii);
-    // Writes the ratios for the current inputs.
-    void populate();
-
-    FlowLayout::Widgets ui_;
 
 private:
     // A box's change: the range check keeps `last`, a held number waits, and
@@ -43,6 +46,47 @@ private:
 
     const FlowLayout::Design& design_;
     const Inputs inputs_;
+    FlowLayout::Widgets ui_;
     double mach_ = 0, lastMach_ = 0;
     double gama_ = 1.4, lastGama_ = 1.4;
+};
+
+// A flow window over its model: the members it calls are data.
+template <class Model>
+class FlowModelWindow : public FlowWindow {
+public:
+    struct Calls {
+        // The Mach setter, called at load before setzen_gama.
+        void (Model::*setMach)(double);
+        // Both inputs at once, on every recalculation.
+        void (Model::*setMachGama)(double, double);
+        // The ratios, in the order of the design's outputs.
+        std::array<double (Model::*)() const, 6> ratios;
+    };
+
+protected:
+    FlowModelWindow(const QString& name, const QString& title, const FlowLayout::Design& design, Inputs inputs,
+                    const Calls& calls)
+        : FlowWindow(name, title, design, inputs), calls_(calls)
+    {
+    }
+
+    void newModel(double mach, double gama) override
+    {
+        model_ = std::make_unique<Model>();
+        (model_.get()->*calls_.setMach)(mach);
+        model_->setzen_gama(gama);
+    }
+
+    std::array<double, 6> ratios(double mach, double gama) override
+    {
+        (model_.get()->*calls_.setMachGama)(mach, gama);
+        std::array<double, 6> r{};
+        for (size_t i = 0; i < r.size(); ++i) r[i] = (model_.get()->*calls_.ratios[i])();
+        return r;
+    }
+
+private:
+    const Calls& calls_;
+    std::unique_ptr<Model> model_;
 };
