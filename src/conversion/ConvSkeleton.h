@@ -1,9 +1,10 @@
 #pragma once
-// The road shared by the unit converters. A converter is a square table of
-// formulas indexed by (from, to) list positions; each formula gets the factor
-// objects of one call and the parsed input. The diagonal (no formula) writes
-// the parsed input back as plain number text, every other cell goes through
-// the result formatter. A position outside the table writes nothing.
+// The road shared by the unit converters. A converter is a list of unit names
+// and a square table of formulas indexed by (from, to) positions in that list;
+// each formula gets the factor objects of one call and the parsed input. The
+// diagonal (no formula) writes the parsed input back as plain number text,
+// every other cell goes through the result formatter. A position outside the
+// table writes nothing.
 #include "runtime/NumText.h"
 #include "runtime/Parse.h"
 #include "runtime/RtMath.h"
@@ -14,17 +15,34 @@
 #include <array>
 #include <cstddef>
 #include <optional>
+#include <span>
 
 namespace ConvSkeleton {
 
 // The new text of the output box, or none: the box keeps what it shows.
 using Output = std::optional<QString>;
 
+// A converter's units: the entries of both of its lists, in list order.
+using Units = std::span<const char* const>;
+
 template <class Factors>
 using Formula = double (*)(const Factors& f, double x);
 
 template <class Factors, std::size_t N>
 using Table = std::array<std::array<Formula<Factors>, N>, N>;
+
+// Whether every pair of two different units has its formula and no unit has
+// one to itself. Braces that leave out a row or a cell fill it with no formula,
+// which would copy the input unconverted: a table sized by its unit names that
+// passes this check has one row and one column for every name.
+template <class Cell, std::size_t N>
+constexpr bool complete(const std::array<std::array<Cell, N>, N>& table)
+{
+    for (std::size_t from = 0; from < N; ++from)
+        for (std::size_t to = 0; to < N; ++to)
+            if ((table[from][to] == nullptr) != (from == to)) return false;
+    return true;
+}
 
 inline bool inRange(int pos, std::size_t n) { return pos >= 0 && static_cast<std::size_t>(pos) < n; }
 
