@@ -13,9 +13,9 @@ struct Factors {
 
 // Left to right, as written; every power (also of two literals) is computed
 // by the power function when the cell runs.
-#define F(expr) [](const Factors& q, double x) -> double { (void)q; return expr; }
+#define F(expr) +[](const Factors& q, double x) -> double { (void)q; return expr; }
 using rt::pow;
-constexpr ConvSkeleton::Formula<Factors> same = nullptr;
+using ConvSkeleton::same;
 
 // Row and column i of the table convert from and to names[i], the i-th entry
 // of both lists.

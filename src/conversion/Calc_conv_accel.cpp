@@ -7,7 +7,7 @@
 
 namespace Calc_conv_accel {
 namespace {
-constexpr ConvSkeleton::Formula<accel> same = nullptr;
+using ConvSkeleton::same;
 
 // Row and column i of the table convert from and to names[i], the i-th entry
 // of both lists.

@@ -13,9 +13,9 @@ struct Factors {
 
 // Squares go through the power function, also for literals (0.1^2 is
 // 0.010000000000000002, not 0.01); the square is formed before x joins.
-#define F(expr) [](const Factors& q, double x) -> double { (void)q; return expr; }
+#define F(expr) +[](const Factors& q, double x) -> double { (void)q; return expr; }
 using rt::pow;
-constexpr ConvSkeleton::Formula<Factors> same = nullptr;
+using ConvSkeleton::same;
 
 // Row and column i of the table convert from and to names[i], the i-th entry
 // of both lists.

@@ -5,12 +5,12 @@
 // Each cell is evaluated exactly as written, order and brackets included: the
 // last bit decides whether a result counts as whole, and so its display
 // pattern ("km" to "mm" of 1 is 999999.9999999999 and shows 1.0000E+06).
-#define F(expr) [](const Length& q, double x) -> double { (void)q; return expr; }
+#define F(expr) +[](const Length& q, double x) -> double { (void)q; return expr; }
 
 namespace Calc_conv_len {
 namespace {
 using rt::pow;
-constexpr ConvSkeleton::Formula<Length> same = nullptr;
+using ConvSkeleton::same;
 
 // Row and column i of the table convert from and to names[i], the i-th entry
 // of both lists.

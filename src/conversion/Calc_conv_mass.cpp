@@ -7,7 +7,7 @@
 
 namespace Calc_conv_mass {
 namespace {
-constexpr ConvSkeleton::Formula<mass> same = nullptr;
+using ConvSkeleton::same;
 
 // Row and column i of the table convert from and to names[i], the i-th entry
 // of both lists.

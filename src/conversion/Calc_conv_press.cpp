@@ -7,7 +7,7 @@
 
 namespace Calc_conv_press {
 namespace {
-constexpr ConvSkeleton::Formula<Pressure> same = nullptr;
+using ConvSkeleton::same;
 
 // Row and column i of the table convert from and to names[i], the i-th entry
 // of both lists.

@@ -16,12 +16,14 @@ constexpr Setter setters[] = {&Temperature::setzen_dC, &Temperature::setzen_dK, 
                               &Temperature::setzen_dR};
 static_assert(std::size(setters) == names.size(), "every unit needs its setter");
 
+using ConvSkeleton::same;
+
 // Rows: from-scale; columns: to-scale; the diagonal copies the input.
-constexpr std::array<std::array<Member, names.size()>, names.size()> members = {{
-    {{nullptr, &Temperature::dC2dK, &Temperature::dC2dF, &Temperature::dC2dR}},
-    {{&Temperature::dK2dC, nullptr, &Temperature::dK2dF, &Temperature::dK2dR}},
-    {{&Temperature::dF2dC, &Temperature::dF2dK, nullptr, &Temperature::dF2dR}},
-    {{&Temperature::dR2dC, &Temperature::dR2dK, &Temperature::dR2dF, nullptr}},
+constexpr std::array<std::array<ConvSkeleton::Cell<Member>, names.size()>, names.size()> members = {{
+    {{same, &Temperature::dC2dK, &Temperature::dC2dF, &Temperature::dC2dR}},
+    {{&Temperature::dK2dC, same, &Temperature::dK2dF, &Temperature::dK2dR}},
+    {{&Temperature::dF2dC, &Temperature::dF2dK, same, &Temperature::dF2dR}},
+    {{&Temperature::dR2dC, &Temperature::dR2dK, &Temperature::dR2dF, same}},
 }};
 static_assert(ConvSkeleton::complete(members), "every two different units need a member");
 
@@ -38,7 +40,7 @@ ConvSkeleton::Output conv_temp(int from, int to, QStringView input)
     if (!ConvSkeleton::inRange(to, names.size())) return std::nullopt;
     if (to == from) return rt::str(rt::val(input));
     // A member that fails yields no value: nothing is written then.
-    return Utilities::format_result(rt::chk(static_cast<double>((t.*members[from][to])())));
+    return Utilities::format_result(rt::chk(static_cast<double>((t.*members[from][to].formula)())));
 }
 
 } // namespace Calc_conv_temp
