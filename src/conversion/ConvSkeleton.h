@@ -33,7 +33,8 @@ struct Same {};
 inline constexpr Same same{};
 
 // One cell of a pair table: a formula, or the diagonal's mark. A cell that the
-// braces leave out is neither, which the build catches (complete below).
+// braces leave out is neither, which the build catches (complete below). A
+// formula written as a lambda takes a unary + to become a function pointer.
 template <class F>
 struct Cell {
     enum class Kind { leftOut, same, formula };
