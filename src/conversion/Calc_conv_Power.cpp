@@ -7,17 +7,27 @@
 
 namespace Calc_conv_Power {
 namespace {
-constexpr ConvSkeleton::Formula<Power> same = nullptr;
+using ConvSkeleton::same;
 
-const ConvSkeleton::Table<Power, 4> table = {{
+// Row and column i of the table convert from and to names[i], the i-th entry
+// of both lists.
+constexpr std::array names{"Watt or (N*m/sec)", "Hp", "Btu/min", "cal/sec"};
+
+constexpr ConvSkeleton::Table<Power, names.size()> table = {{
     {{same, M(W2Hp), M(W2Btupm), M(W2calpsec)}},
     {{M(Hp2W), same, M(Hp2Btupm), M(Hp2calpsec)}},
     {{M(Btupm2W), M(Btupm2Hp), same, M(Btupm2calpsec)}},
     {{M(calpsec2W), M(calpsec2Hp), M(calpsec2Btupm), same}},
 }};
+static_assert(ConvSkeleton::complete(table), "every two different units need a formula");
 
 } // namespace
 
-ConvSkeleton::Output convert(int from, int to, QStringView input) { return ConvSkeleton::convert(table, from, to, input); }
+ConvSkeleton::Units units() { return names; }
+
+ConvSkeleton::Output conv_power(int from, int to, QStringView input)
+{
+    return ConvSkeleton::convert(table, from, to, input);
+}
 
 } // namespace Calc_conv_Power

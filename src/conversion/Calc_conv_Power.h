@@ -1,7 +1,8 @@
 #pragma once
-// Power converter: "Watt or (N*m/sec)", "Hp", "Btu/min", "cal/sec".
+// Power converter.
 #include "conversion/ConvSkeleton.h"
 
 namespace Calc_conv_Power {
-ConvSkeleton::Output convert(int from, int to, QStringView input);
+ConvSkeleton::Units units();
+ConvSkeleton::Output conv_power(int from, int to, QStringView input);
 }

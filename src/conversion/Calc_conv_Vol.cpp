@@ -13,11 +13,16 @@ struct Factors {
 
 // Left to right, as written; every power (also of two literals) is computed
 // by the power function when the cell runs.
-#define F(expr) [](const Factors& q, double x) -> double { (void)q; return expr; }
+#define F(expr) +[](const Factors& q, double x) -> double { (void)q; return expr; }
 using rt::pow;
-constexpr ConvSkeleton::Formula<Factors> same = nullptr;
+using ConvSkeleton::same;
 
-const ConvSkeleton::Table<Factors, 12> table = {{
+// Row and column i of the table convert from and to names[i], the i-th entry
+// of both lists.
+constexpr std::array names{
+    "mm^3", "cm^3", "m^3", "km^3", "in^3", "ft^3", "yard^3", "mi^3", "Liters", "Oz", "Cup", "Gal(US)"};
+
+constexpr ConvSkeleton::Table<Factors, names.size()> table = {{
     // "mm^3"
     {{same, F(x * pow(0.1, 3)), F(x * pow(0.001, 3)), F(x * pow(pow(10, -6), 3)), F(x * pow(0.1 * q.L.cm2in(), 3)),
       F(x * pow(0.1 * q.L.cm2ft(), 3)), F(x * pow(0.1 * q.L.cm2yd(), 3)), F(x * pow(0.001 * q.L.m2mi(), 3)),
@@ -90,9 +95,15 @@ const ConvSkeleton::Table<Factors, 12> table = {{
       F(x * q.V.gal2cuft() * pow(q.L.ft2ya(), 3)), F(x * q.V.gal2cuft() * pow(q.L.ft2mi(), 3)),
       F(x * q.V.gal2lit()), F(x * q.V.gal2floz()), F(x * q.V.gal2floz() / q.V.cup2Floz()), same}},
 }};
+static_assert(ConvSkeleton::complete(table), "every two different units need a formula");
 
 } // namespace
 
-ConvSkeleton::Output convert(int from, int to, QStringView input) { return ConvSkeleton::convert(table, from, to, input); }
+ConvSkeleton::Units units() { return names; }
+
+ConvSkeleton::Output conv_vol(int from, int to, QStringView input)
+{
+    return ConvSkeleton::convert(table, from, to, input);
+}
 
 } // namespace Calc_conv_Vol

@@ -7,15 +7,25 @@
 
 namespace Calc_conv_angle {
 namespace {
-constexpr ConvSkeleton::Formula<Angle> same = nullptr;
+using ConvSkeleton::same;
 
-const ConvSkeleton::Table<Angle, 2> table = {{
+// Row and column i of the table convert from and to names[i], the i-th entry
+// of both lists.
+constexpr std::array names{"deg", "rad"};
+
+constexpr ConvSkeleton::Table<Angle, names.size()> table = {{
     {{same, M(deg2rad)}},
     {{M(rad2deg), same}},
 }};
+static_assert(ConvSkeleton::complete(table), "every two different units need a formula");
 
 } // namespace
 
-ConvSkeleton::Output convert(int from, int to, QStringView input) { return ConvSkeleton::convert(table, from, to, input); }
+ConvSkeleton::Units units() { return names; }
+
+ConvSkeleton::Output conv_angle(int from, int to, QStringView input)
+{
+    return ConvSkeleton::convert(table, from, to, input);
+}
 
 } // namespace Calc_conv_angle

@@ -1,7 +1,8 @@
 #pragma once
-// Angle converter: "deg", "rad".
+// Angle converter.
 #include "conversion/ConvSkeleton.h"
 
 namespace Calc_conv_angle {
-ConvSkeleton::Output convert(int from, int to, QStringView input);
+ConvSkeleton::Units units();
+ConvSkeleton::Output conv_angle(int from, int to, QStringView input);
 }

@@ -13,11 +13,15 @@ struct Factors {
 
 // Squares go through the power function, also for literals (0.1^2 is
 // 0.010000000000000002, not 0.01); the square is formed before x joins.
-#define F(expr) [](const Factors& q, double x) -> double { (void)q; return expr; }
+#define F(expr) +[](const Factors& q, double x) -> double { (void)q; return expr; }
 using rt::pow;
-constexpr ConvSkeleton::Formula<Factors> same = nullptr;
+using ConvSkeleton::same;
 
-const ConvSkeleton::Table<Factors, 10> table = {{
+// Row and column i of the table convert from and to names[i], the i-th entry
+// of both lists.
+constexpr std::array names{"mm^2", "cm^2", "m^2", "km^2", "in^2", "ft^2", "yard^2", "mi^2", "Acre", "Ha"};
+
+constexpr ConvSkeleton::Table<Factors, names.size()> table = {{
     // "mm^2"
     {{same, F(pow(0.1, 2) * x), F(pow(0.001, 2) * x), F(pow(pow(10, -6), 2) * x), F(pow(q.L.cm2in() * 0.1, 2) * x),
       F(pow(q.L.cm2ft() * 0.1, 2) * x), F(pow(q.L.cm2yd() * 0.1, 2) * x), F(pow(q.L.m2mi() * 0.001, 2) * x),
@@ -69,9 +73,15 @@ const ConvSkeleton::Table<Factors, 10> table = {{
       F(pow(q.L.mi2ya(), 2) * (q.A.acr2sqmi() * (x / q.A.acr2ha()))), F(q.A.acr2sqmi() * (x / q.A.acr2ha())),
       F(x / q.A.acr2ha()), same}},
 }};
+static_assert(ConvSkeleton::complete(table), "every two different units need a formula");
 
 } // namespace
 
-ConvSkeleton::Output convert(int from, int to, QStringView input) { return ConvSkeleton::convert(table, from, to, input); }
+ConvSkeleton::Units units() { return names; }
+
+ConvSkeleton::Output conv_area(int from, int to, QStringView input)
+{
+    return ConvSkeleton::convert(table, from, to, input);
+}
 
 } // namespace Calc_conv_area

@@ -7,17 +7,27 @@
 
 namespace Calc_conv_dens {
 namespace {
-constexpr ConvSkeleton::Formula<Density> same = nullptr;
+using ConvSkeleton::same;
 
-const ConvSkeleton::Table<Density, 4> table = {{
+// Row and column i of the table convert from and to names[i], the i-th entry
+// of both lists.
+constexpr std::array names{"Kg/m^3", "gr/cm^3", "lb/in^3", "lb/ft^3"};
+
+constexpr ConvSkeleton::Table<Density, names.size()> table = {{
     {{same, M(Kgm32grcm3), M(Kgm32lbcuin), M(Kgm32lbcuft)}},
     {{M(gscm32kgm3), same, M(gscm32lbcuin), M(gscm32lbcuft)}},
     {{M(lbcuin2kgm3), M(lbcuin2grcm3), same, M(lbcuin2lbcuft)}},
     {{M(lbcuft2kgm3), M(lbcuft2grcm3), M(lbcuft2lbcuin), same}},
 }};
+static_assert(ConvSkeleton::complete(table), "every two different units need a formula");
 
 } // namespace
 
-ConvSkeleton::Output convert(int from, int to, QStringView input) { return ConvSkeleton::convert(table, from, to, input); }
+ConvSkeleton::Units units() { return names; }
+
+ConvSkeleton::Output conv_dens(int from, int to, QStringView input)
+{
+    return ConvSkeleton::convert(table, from, to, input);
+}
 
 } // namespace Calc_conv_dens

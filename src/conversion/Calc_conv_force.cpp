@@ -7,9 +7,13 @@
 
 namespace Calc_conv_force {
 namespace {
-constexpr ConvSkeleton::Formula<Force> same = nullptr;
+using ConvSkeleton::same;
 
-const ConvSkeleton::Table<Force, 6> table = {{
+// Row and column i of the table convert from and to names[i], the i-th entry
+// of both lists.
+constexpr std::array names{"gr-f", "kg-f", "N", "dyne", "lb", "oz"};
+
+constexpr ConvSkeleton::Table<Force, names.size()> table = {{
     {{same, M(grf2kgf), M(grf2N), M(grf2dyne), M(grf2lb), M(grf2oz)}},
     {{M(Kgf2grf), same, M(kgf2N), M(kgf2dyne), M(kgf2lb), M(kgf2oz)}},
     {{M(N2grf), M(N2kgf), same, M(N2dyne), M(N2lb), M(N2oz)}},
@@ -17,9 +21,15 @@ const ConvSkeleton::Table<Force, 6> table = {{
     {{M(lb2grf), M(lb2kgf), M(lb2N), M(lb2dyne), same, M(lb2oz)}},
     {{M(oz2grf), M(oz2kgf), M(oz2N), M(oz2dyne), M(oz2lb), same}},
 }};
+static_assert(ConvSkeleton::complete(table), "every two different units need a formula");
 
 } // namespace
 
-ConvSkeleton::Output convert(int from, int to, QStringView input) { return ConvSkeleton::convert(table, from, to, input); }
+ConvSkeleton::Units units() { return names; }
+
+ConvSkeleton::Output conv_force(int from, int to, QStringView input)
+{
+    return ConvSkeleton::convert(table, from, to, input);
+}
 
 } // namespace Calc_conv_force

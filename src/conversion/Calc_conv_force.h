@@ -1,7 +1,8 @@
 #pragma once
-// Force converter: "gr-f", "kg-f", "N", "dyne", "lb", "oz".
+// Force converter.
 #include "conversion/ConvSkeleton.h"
 
 namespace Calc_conv_force {
-ConvSkeleton::Output convert(int from, int to, QStringView input);
+ConvSkeleton::Units units();
+ConvSkeleton::Output conv_force(int from, int to, QStringView input);
 }

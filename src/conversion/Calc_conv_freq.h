@@ -1,7 +1,8 @@
 #pragma once
-// Frequency converter: "Hz", "rad/sec", "deg/sec", "RPM".
+// Frequency converter.
 #include "conversion/ConvSkeleton.h"
 
 namespace Calc_conv_freq {
-ConvSkeleton::Output convert(int from, int to, QStringView input);
+ConvSkeleton::Units units();
+ConvSkeleton::Output conv_freq(int from, int to, QStringView input);
 }

@@ -5,14 +5,18 @@
 // Each cell is evaluated exactly as written, order and brackets included: the
 // last bit decides whether a result counts as whole, and so its display
 // pattern ("km" to "mm" of 1 is 999999.9999999999 and shows 1.0000E+06).
-#define F(expr) [](const Length& q, double x) -> double { (void)q; return expr; }
+#define F(expr) +[](const Length& q, double x) -> double { (void)q; return expr; }
 
 namespace Calc_conv_len {
 namespace {
 using rt::pow;
-constexpr ConvSkeleton::Formula<Length> same = nullptr;
+using ConvSkeleton::same;
 
-const ConvSkeleton::Table<Length, 8> table = {{
+// Row and column i of the table convert from and to names[i], the i-th entry
+// of both lists.
+constexpr std::array names{"mm", "cm", "m", "km", "in", "ft", "yard", "mi"};
+
+constexpr ConvSkeleton::Table<Length, names.size()> table = {{
     // "mm"
     {{same, F(x * 0.1), F(x * 0.001), F(pow(10, -6) * x), F(q.cm2in() * (x * 0.1)), F(q.cm2ft() * (x * 0.1)),
       F(q.mm2yd() * x), F(q.m2mi() * (x * 0.001))}},
@@ -38,9 +42,15 @@ const ConvSkeleton::Table<Length, 8> table = {{
     {{F(10 * (q.ya2cm() * (q.mi2ya() * x))), F(q.ya2cm() * (q.mi2ya() * x)), F(q.ya2m() * (q.mi2ya() * x)),
       F(q.mi2km() * x), F(q.ya2in() * (q.mi2ya() * x)), F(q.mi2ft() * x), F(q.mi2ya() * x), same}},
 }};
+static_assert(ConvSkeleton::complete(table), "every two different units need a formula");
 
 } // namespace
 
-ConvSkeleton::Output convert(int from, int to, QStringView input) { return ConvSkeleton::convert(table, from, to, input); }
+ConvSkeleton::Units units() { return names; }
+
+ConvSkeleton::Output conv_len(int from, int to, QStringView input)
+{
+    return ConvSkeleton::convert(table, from, to, input);
+}
 
 } // namespace Calc_conv_len

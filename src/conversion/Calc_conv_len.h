@@ -1,7 +1,8 @@
 #pragma once
-// Length converter: "mm", "cm", "m", "km", "in", "ft", "yard", "mi".
+// Length converter.
 #include "conversion/ConvSkeleton.h"
 
 namespace Calc_conv_len {
-ConvSkeleton::Output convert(int from, int to, QStringView input);
+ConvSkeleton::Units units();
+ConvSkeleton::Output conv_len(int from, int to, QStringView input);
 }

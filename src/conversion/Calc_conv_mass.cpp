@@ -7,16 +7,26 @@
 
 namespace Calc_conv_mass {
 namespace {
-constexpr ConvSkeleton::Formula<mass> same = nullptr;
+using ConvSkeleton::same;
 
-const ConvSkeleton::Table<mass, 3> table = {{
+// Row and column i of the table convert from and to names[i], the i-th entry
+// of both lists.
+constexpr std::array names{"gr", "kg", "slug"};
+
+constexpr ConvSkeleton::Table<mass, names.size()> table = {{
     {{same, M(gr2Kg), M(gr2slug)}},
     {{M(Kg2gr), same, M(kg2slug)}},
     {{M(slug2gr), M(slug2kg), same}},
 }};
+static_assert(ConvSkeleton::complete(table), "every two different units need a formula");
 
 } // namespace
 
-ConvSkeleton::Output convert(int from, int to, QStringView input) { return ConvSkeleton::convert(table, from, to, input); }
+ConvSkeleton::Units units() { return names; }
+
+ConvSkeleton::Output conv_mass(int from, int to, QStringView input)
+{
+    return ConvSkeleton::convert(table, from, to, input);
+}
 
 } // namespace Calc_conv_mass

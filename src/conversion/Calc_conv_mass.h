@@ -1,7 +1,8 @@
 #pragma once
-// Mass converter: "gr", "kg", "slug".
+// Mass converter.
 #include "conversion/ConvSkeleton.h"
 
 namespace Calc_conv_mass {
-ConvSkeleton::Output convert(int from, int to, QStringView input);
+ConvSkeleton::Units units();
+ConvSkeleton::Output conv_mass(int from, int to, QStringView input);
 }

@@ -7,9 +7,13 @@
 
 namespace Calc_conv_press {
 namespace {
-constexpr ConvSkeleton::Formula<Pressure> same = nullptr;
+using ConvSkeleton::same;
 
-const ConvSkeleton::Table<Pressure, 8> table = {{
+// Row and column i of the table convert from and to names[i], the i-th entry
+// of both lists.
+constexpr std::array names{"atm", "mm-Hg or (torr)", "in-Hg", "bar", "psi", "psf", "dynes/cm^2", "Pa or (N/m^2)"};
+
+constexpr ConvSkeleton::Table<Pressure, names.size()> table = {{
     {{same, M(atm2mmHg), M(atm2inHg), M(atm2bar), M(atm2psi), M(atm2psf), M(atm2dpcm2), M(atm2Pa)}},
     {{M(mmHg2atm), same, M(mmHg2inHg), M(mmHg2bar), M(mmHg2psi), M(mmHg2psf), M(mmHg2dpcm2), M(mmHg2Pa)}},
     {{M(inHg2atm), M(inHg2mmHg), same, M(inHg2bar), M(inHg2psi), M(inHg2psf), M(inHg2dpcm2), M(inHg2Pa)}},
@@ -19,9 +23,15 @@ const ConvSkeleton::Table<Pressure, 8> table = {{
     {{M(dpcm22atm), M(dpcm22mmHg), M(dpcm22inHg), M(dpcm22bar), M(dpcm22psi), M(dpcm22psf), same, M(dpcm22Pa)}},
     {{M(Pa2atm), M(Pa2mmHg), M(Pa2inHg), M(Pa2bar), M(Pa2psi), M(Pa2psf), M(Pa2dpcm2), same}},
 }};
+static_assert(ConvSkeleton::complete(table), "every two different units need a formula");
 
 } // namespace
 
-ConvSkeleton::Output convert(int from, int to, QStringView input) { return ConvSkeleton::convert(table, from, to, input); }
+ConvSkeleton::Units units() { return names; }
+
+ConvSkeleton::Output conv_press(int from, int to, QStringView input)
+{
+    return ConvSkeleton::convert(table, from, to, input);
+}
 
 } // namespace Calc_conv_press

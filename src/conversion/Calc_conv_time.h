@@ -1,7 +1,8 @@
 #pragma once
-// Time converter: "Day", "Hours", "Min", "sec", "msec".
+// Time converter.
 #include "conversion/ConvSkeleton.h"
 
 namespace Calc_conv_time {
-ConvSkeleton::Output convert(int from, int to, QStringView input);
+ConvSkeleton::Units units();
+ConvSkeleton::Output conv_time(int from, int to, QStringView input);
 }

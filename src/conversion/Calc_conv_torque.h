@@ -1,7 +1,8 @@
 #pragma once
-// Torque converter: "N-m", "Dyne-cm", "lb-ft", "oz-in".
+// Torque converter.
 #include "conversion/ConvSkeleton.h"
 
 namespace Calc_conv_torque {
-ConvSkeleton::Output convert(int from, int to, QStringView input);
+ConvSkeleton::Units units();
+ConvSkeleton::Output conv_torque(int from, int to, QStringView input);
 }

@@ -7,9 +7,13 @@
 
 namespace Calc_conv_vel {
 namespace {
-constexpr ConvSkeleton::Formula<Velocity> same = nullptr;
+using ConvSkeleton::same;
 
-const ConvSkeleton::Table<Velocity, 8> table = {{
+// Row and column i of the table convert from and to names[i], the i-th entry
+// of both lists.
+constexpr std::array names{"mm/s", "cm/s", "m/s", "km/h", "fps", "inps", "mph", "kt"};
+
+constexpr ConvSkeleton::Table<Velocity, names.size()> table = {{
     {{same, M(mms2cms), M(mms2ms), M(mms2kmh), M(mms2fps), M(mms2inps), M(mms2mph), M(mms2kt)}},
     {{M(cms2mms), same, M(cms2ms), M(cms2kmh), M(cms2fps), M(cms2inps), M(cms2mph), M(cms2kt)}},
     {{M(ms2mms), M(ms2cms), same, M(ms2kmh), M(ms2fps), M(ms2inps), M(ms2mph), M(ms2kt)}},
@@ -19,9 +23,15 @@ const ConvSkeleton::Table<Velocity, 8> table = {{
     {{M(mph2mms), M(mph2cms), M(mph2ms), M(mph2kmh), M(mph2fps), M(mph2inps), same, M(mph2kt)}},
     {{M(kt2mms), M(kt2cms), M(kt2ms), M(kt2kmh), M(kt2fps), M(kt2inps), M(kt2mph), same}},
 }};
+static_assert(ConvSkeleton::complete(table), "every two different units need a formula");
 
 } // namespace
 
-ConvSkeleton::Output convert(int from, int to, QStringView input) { return ConvSkeleton::convert(table, from, to, input); }
+ConvSkeleton::Units units() { return names; }
+
+ConvSkeleton::Output conv_vel(int from, int to, QStringView input)
+{
+    return ConvSkeleton::convert(table, from, to, input);
+}
 
 } // namespace Calc_conv_vel

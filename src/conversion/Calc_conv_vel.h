@@ -1,7 +1,8 @@
 #pragma once
-// Velocity converter: "mm/s", "cm/s", "m/s", "km/h", "fps", "inps", "mph", "kt".
+// Velocity converter.
 #include "conversion/ConvSkeleton.h"
 
 namespace Calc_conv_vel {
-ConvSkeleton::Output convert(int from, int to, QStringView input);
+ConvSkeleton::Units units();
+ConvSkeleton::Output conv_vel(int from, int to, QStringView input);
 }

@@ -1,7 +1,8 @@
 #pragma once
-// Work converter: "Joule or (N-m)", "Watt-sec", "Watt_hour", "Btu", "cal", "ft-lb".
+// Work converter.
 #include "conversion/ConvSkeleton.h"
 
 namespace Calc_conv_work {
-ConvSkeleton::Output convert(int from, int to, QStringView input);
+ConvSkeleton::Units units();
+ConvSkeleton::Output conv_work(int from, int to, QStringView input);
 }

@@ -5,6 +5,7 @@
 #include "conversion/ConvSkeleton.h"
 
 namespace calc_conv_prefix {
+ConvSkeleton::Units units();
 // Always a text: a to-position outside the list gives empty text.
-ConvSkeleton::Output convert(int from, int to, QStringView input);
+ConvSkeleton::Output conv_prefix(int from, int to, QStringView input);
 }

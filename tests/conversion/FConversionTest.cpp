@@ -1,5 +1,23 @@
 // The conversion window driven as a user drives it: the menu, the lists, the
 // tabs and typed keys; boxes compared by their exact texts.
+#include "conversion/Calc_conv_Power.h"
+#include "conversion/Calc_conv_Vol.h"
+#include "conversion/Calc_conv_accel.h"
+#include "conversion/Calc_conv_angle.h"
+#include "conversion/Calc_conv_area.h"
+#include "conversion/Calc_conv_dens.h"
+#include "conversion/Calc_conv_force.h"
+#include "conversion/Calc_conv_freq.h"
+#include "conversion/Calc_conv_len.h"
+#include "conversion/Calc_conv_mass.h"
+#include "conversion/Calc_conv_numbers.h"
+#include "conversion/Calc_conv_press.h"
+#include "conversion/Calc_conv_temp.h"
+#include "conversion/Calc_conv_time.h"
+#include "conversion/Calc_conv_torque.h"
+#include "conversion/Calc_conv_vel.h"
+#include "conversion/Calc_conv_work.h"
+#include "conversion/calc_conv_prefix.h"
 #include "conversion/ui/FConversion.h"
 #include "runtime/Error.h"
 #include "shell/ui/Forms.h"
@@ -31,7 +49,13 @@ const char* const toLists[18] = {"lst_to_len", "lst_to_area", "lst_to_vol", "lst
                                  "lst_to_press", "lst_to_work", "lst_to_power", "lst_to_time", "lst_to_freq",
                                  "lst_to_temp", "lst_to_dens", "lst_to_angle", "lst_to_torque", "lst_to_Vel",
                                  "lst_to_accel", "lst_to_numb", "lst_to_prefix"};
-const int counts[18] = {8, 10, 12, 3, 6, 8, 6, 4, 5, 4, 4, 4, 2, 4, 8, 4, 15, 17};
+// Each tab's units, as its converter names them.
+ConvSkeleton::Units (*const units[18])() = {
+    Calc_conv_len::units,   Calc_conv_area::units,   Calc_conv_Vol::units,     Calc_conv_mass::units,
+    Calc_conv_force::units, Calc_conv_press::units,  Calc_conv_work::units,    Calc_conv_Power::units,
+    Calc_conv_time::units,  Calc_conv_freq::units,   Calc_conv_temp::units,    Calc_conv_dens::units,
+    Calc_conv_angle::units, Calc_conv_torque::units, Calc_conv_vel::units,     Calc_conv_accel::units,
+    Calc_conv_numbers::units, calc_conv_prefix::units};
 
 class Conversion : public ::testing::Test {
 protected:
@@ -106,11 +130,16 @@ TEST_F(Conversion, TheInputBoxTakesTheFocusOnOpeningSoTypingConvertsAtOnce)
 TEST_F(Conversion, EveryListPairIsFilledAlikeWithItsFirstEntrySelected)
 {
     for (int t = 0; t < 18; ++t) {
-        ASSERT_EQ(from(t)->count(), counts[t]) << fromLists[t];
-        ASSERT_EQ(to(t)->count(), counts[t]) << toLists[t];
+        const ConvSkeleton::Units names = units[t]();
+        const int count = static_cast<int>(names.size());
+        ASSERT_EQ(from(t)->count(), count) << fromLists[t];
+        ASSERT_EQ(to(t)->count(), count) << toLists[t];
         EXPECT_EQ(from(t)->currentRow(), 0) << fromLists[t];
         EXPECT_EQ(to(t)->currentRow(), 0) << toLists[t];
-        for (int i = 0; i < counts[t]; ++i) EXPECT_EQ(from(t)->item(i)->text(), to(t)->item(i)->text());
+        for (int i = 0; i < count; ++i) {
+            EXPECT_EQ(from(t)->item(i)->text(), QString::fromUtf8(names[i])) << fromLists[t];
+            EXPECT_EQ(to(t)->item(i)->text(), QString::fromUtf8(names[i])) << toLists[t];
+        }
     }
     // Entries are the program's own texts, quirks included.
     EXPECT_EQ(from(Press)->item(1)->text(), "mm-Hg or (torr)");

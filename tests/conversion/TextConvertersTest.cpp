@@ -35,7 +35,7 @@ TEST(NumberBaseConverter, ConvertsThroughTheDecimalHub)
         {dec, bin, "-5", "-101"},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(shown(Calc_conv_numbers::convert(c.from, c.to, QString::fromLatin1(c.input))),
+        EXPECT_EQ(shown(Calc_conv_numbers::conv_numbers(c.from, c.to, QString::fromLatin1(c.input))),
                   QString::fromLatin1(c.expected))
             << c.input << " from " << c.from << " to " << c.to;
 }
@@ -44,19 +44,19 @@ TEST(NumberBaseConverter, AnOverflowIsReportedOnceAndWritesNothing)
 {
     for (const QString& input : {QStringLiteral("1E400"), QString(400, u'9')}) {
         rt::MessageRecorder rec;
-        EXPECT_EQ(shown(Calc_conv_numbers::convert(dec, bin, input)), "<nothing>");
+        EXPECT_EQ(shown(Calc_conv_numbers::conv_numbers(dec, bin, input)), "<nothing>");
         EXPECT_EQ(rec.messages, QStringList{"Overflow"});
     }
     rt::MessageRecorder rec;
-    EXPECT_EQ(shown(Calc_conv_numbers::convert(bin, dec, QString(1100, u'1'))), "<nothing>") << "the setter fails";
+    EXPECT_EQ(shown(Calc_conv_numbers::conv_numbers(bin, dec, QString(1100, u'1'))), "<nothing>") << "the setter fails";
     EXPECT_EQ(rec.messages, QStringList{"Overflow"});
 }
 
 TEST(NumberBaseConverter, PositionsOutsideTheList)
 {
-    EXPECT_EQ(shown(Calc_conv_numbers::convert(-1, hex, u"FF")), "0") << "no setter: the hub stays empty";
-    EXPECT_EQ(shown(Calc_conv_numbers::convert(dec, -1, u"12")), "<nothing>");
-    EXPECT_EQ(shown(Calc_conv_numbers::convert(dec, 15, u"12")), "<nothing>");
+    EXPECT_EQ(shown(Calc_conv_numbers::conv_numbers(-1, hex, u"FF")), "0") << "no setter: the hub stays empty";
+    EXPECT_EQ(shown(Calc_conv_numbers::conv_numbers(dec, -1, u"12")), "<nothing>");
+    EXPECT_EQ(shown(Calc_conv_numbers::conv_numbers(dec, 15, u"12")), "<nothing>");
 }
 
 TEST(NumberBaseConverter, EachPositionNamesItsBase)
@@ -65,8 +65,8 @@ TEST(NumberBaseConverter, EachPositionNamesItsBase)
     for (int p = 0; p < 15; ++p) {
         EXPECT_EQ(Calc_conv_numbers::baseAt(p), bases[p]);
         // "10" in a base is the base itself
-        EXPECT_EQ(shown(Calc_conv_numbers::convert(p, dec, u"10")), QString::number(bases[p])) << p;
-        EXPECT_EQ(shown(Calc_conv_numbers::convert(dec, p, QString::number(bases[p]))), "10") << p;
+        EXPECT_EQ(shown(Calc_conv_numbers::conv_numbers(p, dec, u"10")), QString::number(bases[p])) << p;
+        EXPECT_EQ(shown(Calc_conv_numbers::conv_numbers(dec, p, QString::number(bases[p]))), "10") << p;
     }
     EXPECT_EQ(Calc_conv_numbers::baseAt(-1), 0);
 }
@@ -81,7 +81,7 @@ TEST(PrefixConverter, WritesThePrefixClassFormat)
         {unit, -1, "1", ""}, {unit, 17, "1", ""}, {-1, kilo, "5", "0.0E0"}, {17, unit, "5", "0.0E0"},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(shown(calc_conv_prefix::convert(c.from, c.to, QString::fromLatin1(c.input))),
+        EXPECT_EQ(shown(calc_conv_prefix::conv_prefix(c.from, c.to, QString::fromLatin1(c.input))),
                   QString::fromLatin1(c.expected))
             << c.input << " from " << c.from << " to " << c.to;
 }
@@ -89,8 +89,8 @@ TEST(PrefixConverter, WritesThePrefixClassFormat)
 TEST(PrefixConverter, AnOverflowPassesToTheCaller)
 {
     rt::MessageRecorder rec;
-    EXPECT_THROW(calc_conv_prefix::convert(exa, unit, u"1E300"), rt::RuntimeError);
-    EXPECT_THROW(calc_conv_prefix::convert(unit, atto, u"1E291"), rt::RuntimeError);
-    EXPECT_THROW(calc_conv_prefix::convert(unit, unit, u"1E999"), rt::RuntimeError);
+    EXPECT_THROW(calc_conv_prefix::conv_prefix(exa, unit, u"1E300"), rt::RuntimeError);
+    EXPECT_THROW(calc_conv_prefix::conv_prefix(unit, atto, u"1E291"), rt::RuntimeError);
+    EXPECT_THROW(calc_conv_prefix::conv_prefix(unit, unit, u"1E999"), rt::RuntimeError);
     EXPECT_TRUE(rec.messages.isEmpty()) << "reported by the caller, not here";
 }

@@ -1,5 +1,6 @@
 // The sixteen unit converters against tables computed independently from the
-// factor definitions (make_unit_cases.py): every cell of every pair table.
+// factor definitions (make_unit_cases.py): every unit name and every cell of
+// every pair table.
 #include "conversion/Calc_conv_Power.h"
 #include "conversion/Calc_conv_Vol.h"
 #include "conversion/Calc_conv_accel.h"
@@ -20,27 +21,47 @@
 
 #include "TestSupport.h"
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+
+#include <algorithm>
 #include <map>
 #include <string>
+#include <vector>
 
 namespace {
 
-using Convert = ConvSkeleton::Output (*)(int, int, QStringView);
-
 struct Converter {
-    Convert convert;
-    int units;
+    ConvSkeleton::Units (*units)();
+    ConvSkeleton::Output (*convert)(int from, int to, QStringView input);
 };
 
 const std::map<std::string, Converter> converters = {
-    {"len", {Calc_conv_len::convert, 8}},       {"area", {Calc_conv_area::convert, 10}},
-    {"vol", {Calc_conv_Vol::convert, 12}},      {"mass", {Calc_conv_mass::convert, 3}},
-    {"force", {Calc_conv_force::convert, 6}},   {"press", {Calc_conv_press::convert, 8}},
-    {"work", {Calc_conv_work::convert, 6}},     {"power", {Calc_conv_Power::convert, 4}},
-    {"time", {Calc_conv_time::convert, 5}},     {"freq", {Calc_conv_freq::convert, 4}},
-    {"temp", {Calc_conv_temp::convert, 4}},     {"dens", {Calc_conv_dens::convert, 4}},
-    {"angle", {Calc_conv_angle::convert, 2}},   {"torque", {Calc_conv_torque::convert, 4}},
-    {"vel", {Calc_conv_vel::convert, 8}},       {"accel", {Calc_conv_accel::convert, 4}},
+    {"len", {Calc_conv_len::units, Calc_conv_len::conv_len}},
+    {"area", {Calc_conv_area::units, Calc_conv_area::conv_area}},
+    {"vol", {Calc_conv_Vol::units, Calc_conv_Vol::conv_vol}},
+    {"mass", {Calc_conv_mass::units, Calc_conv_mass::conv_mass}},
+    {"force", {Calc_conv_force::units, Calc_conv_force::conv_force}},
+    {"press", {Calc_conv_press::units, Calc_conv_press::conv_press}},
+    {"work", {Calc_conv_work::units, Calc_conv_work::conv_work}},
+    {"power", {Calc_conv_Power::units, Calc_conv_Power::conv_power}},
+    {"time", {Calc_conv_time::units, Calc_conv_time::conv_time}},
+    {"freq", {Calc_conv_freq::units, Calc_conv_freq::conv_freq}},
+    {"temp", {Calc_conv_temp::units, Calc_conv_temp::conv_temp}},
+    {"dens", {Calc_conv_dens::units, Calc_conv_dens::conv_dens}},
+    {"angle", {Calc_conv_angle::units, Calc_conv_angle::conv_angle}},
+    {"torque", {Calc_conv_torque::units, Calc_conv_torque::conv_torque}},
+    {"vel", {Calc_conv_vel::units, Calc_conv_vel::conv_vel}},
+    {"accel", {Calc_conv_accel::units, Calc_conv_accel::conv_accel}},
+};
+
+int unitCount(const Converter& c) { return static_cast<int>(c.units().size()); }
+
+struct UnitNames {
+    const char* converter;
+    std::vector<std::string> units;
 };
 
 struct Case {
@@ -50,9 +71,7 @@ struct Case {
     const char* expected;
 };
 
-const Case everyCell[] = {
 #include "UnitCases.inc"
-};
 
 QString run(const std::string& name, int from, int to, const QString& input)
 {
@@ -61,6 +80,18 @@ QString run(const std::string& name, int from, int to, const QString& input)
 }
 
 } // namespace
+
+// The names pin the lists' entries and order; with them the cases below
+// cover every cell of every table.
+TEST(UnitConverters, UnitsAreTheListEntriesInOrder)
+{
+    ASSERT_EQ(std::size(unitNames), converters.size());
+    for (const UnitNames& expected : unitNames) {
+        std::vector<std::string> units;
+        for (const char* unit : converters.at(expected.converter).units()) units.emplace_back(unit);
+        EXPECT_EQ(units, expected.units) << expected.converter;
+    }
+}
 
 TEST(UnitConverters, EveryCellOfEveryPairTable)
 {
@@ -117,7 +148,7 @@ TEST(UnitConverters, EqualPositionsCopyTheParsedInputUnformatted)
 {
     for (const auto& [name, conv] : converters) {
         EXPECT_EQ(run(name, 0, 0, "1.0"), "1") << name;
-        EXPECT_EQ(run(name, conv.units - 1, conv.units - 1, "2.50"), "2.5") << name;
+        EXPECT_EQ(run(name, unitCount(conv) - 1, unitCount(conv) - 1, "2.50"), "2.5") << name;
         EXPECT_EQ(run(name, 1, 1, "abc"), "0") << name;
         EXPECT_EQ(run(name, 1, 1, ""), "0") << name;
     }
@@ -136,14 +167,14 @@ TEST(UnitConverters, APositionOutsideTheListWritesNothingAndReadsNothing)
     rt::MessageRecorder rec;
     for (const auto& [name, conv] : converters) {
         // Reading "1E999" would be an overflow: the input must stay unread.
-        for (auto [from, to] : {std::pair{-1, 0}, {conv.units, 0}, {-1, -1}}) {
+        for (auto [from, to] : {std::pair{-1, 0}, {unitCount(conv), 0}, {-1, -1}}) {
             EXPECT_EQ(run(name, from, to, "1E999"), "<nothing>") << name << " " << from << " -> " << to;
         }
         if (name != "temp") {
             EXPECT_EQ(run(name, 0, -1, "1E999"), "<nothing>") << name;
         }
         EXPECT_EQ(run(name, 0, -1, "5"), "<nothing>") << name;
-        EXPECT_EQ(run(name, 0, conv.units, "5"), "<nothing>") << name;
+        EXPECT_EQ(run(name, 0, unitCount(conv), "5"), "<nothing>") << name;
     }
     EXPECT_TRUE(rec.messages.isEmpty());
 }
@@ -166,4 +197,26 @@ TEST(UnitConverters, ResultsBeyondTheDoubleRangeAreOverflowErrors)
             EXPECT_EQ(e.description(), "Overflow") << c.converter << " of " << c.input;
         }
     }
+}
+
+// The cases above are the generator's output kept in the tree: a generator
+// edited but not run again, or a case edited by hand, fails here.
+TEST(UnitConverters, TheCasesAreWhatTheirGeneratorWrites)
+{
+    const QDir here = QFileInfo(QStringLiteral(__FILE__)).absoluteDir();
+    QProcess python;
+    python.start(QStringLiteral("python3"), {here.filePath(QStringLiteral("make_unit_cases.py"))});
+    ASSERT_TRUE(python.waitForStarted()) << "python3 runs the generator: " << python.errorString().toStdString();
+    ASSERT_TRUE(python.waitForFinished(60000));
+    ASSERT_EQ(python.exitCode(), 0) << python.readAllStandardError().toStdString();
+    const QStringList written = QString::fromUtf8(python.readAllStandardOutput()).split(u'\n');
+
+    QFile file(here.filePath(QStringLiteral("UnitCases.inc")));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << file.fileName().toStdString();
+    const QStringList kept = QString::fromUtf8(file.readAll()).split(u'\n');
+
+    for (qsizetype i = 0; i < std::min(written.size(), kept.size()); ++i)
+        ASSERT_EQ(kept[i], written[i]) << "line " << i + 1 << " of UnitCases.inc; write it again with "
+                                      << "python3 tests/conversion/make_unit_cases.py > tests/conversion/UnitCases.inc";
+    EXPECT_EQ(kept.size(), written.size()) << "lines in UnitCases.inc and in the generator's output";
 }

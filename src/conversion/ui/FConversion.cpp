@@ -1,8 +1,24 @@
 #include "conversion/ui/FConversion.h"
 
+#include "conversion/Calc_conv_Power.h"
+#include "conversion/Calc_conv_Vol.h"
+#include "conversion/Calc_conv_accel.h"
+#include "conversion/Calc_conv_angle.h"
+#include "conversion/Calc_conv_area.h"
+#include "conversion/Calc_conv_dens.h"
+#include "conversion/Calc_conv_force.h"
+#include "conversion/Calc_conv_freq.h"
+#include "conversion/Calc_conv_len.h"
+#include "conversion/Calc_conv_mass.h"
 #include "conversion/Calc_conv_numbers.h"
+#include "conversion/Calc_conv_press.h"
+#include "conversion/Calc_conv_temp.h"
+#include "conversion/Calc_conv_time.h"
+#include "conversion/Calc_conv_torque.h"
+#include "conversion/Calc_conv_vel.h"
+#include "conversion/Calc_conv_work.h"
+#include "conversion/calc_conv_prefix.h"
 #include "conversion/ui/CaptionRow.h"
-#include "conversion/ui/ConvBoxes.h"
 #include "conversion/ui/Fill_lists.h"
 #include "runtime/Error.h"
 #include "shell/Utilities.h"
@@ -20,18 +36,19 @@
 namespace {
 
 using Fill = void (*)(QListWidget*, QListWidget*);
-using Convert = void (*)(int, int, QLineEdit*, QLineEdit*);
+using Convert = ConvSkeleton::Output (*)(int from, int to, QStringView input);
 
 struct Tab {
     const char* caption;
     const char* fromList;
     const char* toList;
-    Fill fill;
-    Convert convert;
-    int fromLeft; // twips
+    Fill fill;       // fills the list pair with the converter's units
+    Convert convert; // the new text of the output box, or none
+    int fromLeft;    // twips
 };
 
-// In tab order; the recalculation picks the converter by the tab's index.
+// In tab order; the recalculation picks the converter by the tab's index. A
+// converter's units live beside its formulas in its own module.
 const Tab tabs[FConversion::tabCount] = {
     {"Length", "lst_From_len", "lst_to_len", Fill_lists::fill_len, Calc_conv_len::conv_len, 135},
     {"Area", "lst_from_area", "lst_to_area", Fill_lists::fill_area, Calc_conv_area::conv_area, 135},
@@ -144,60 +161,53 @@ void FConversion::Form_Load()
     tabs[0].fill(from_[0], to_[0]);
 }
 
-
 void FConversion::Conversions_Click(int)
 {
-    rt::trap([&] {
-        tab_index = Conversions->currentIndex();
-        int key = 1;
-        if (tab_index == numbersTab) {
-            Txt_A->setText("0");
-            Txt_B->setText("0");
-        } else if (tab_index == prefixTab) {
-            Txt_A->setText("1");
-            Txt_B->setText("1");
-            Txt_A_KeyUp(key, 0);
-        } else {
-            Txt_A_KeyUp(key, 0);
-        }
-    });
+    tab_index = Conversions->currentIndex();
+    // Setting the input box recalculates through its change handler.
+    if (tab_index == numbersTab) {
+        Txt_A->setText("0");
+        Txt_B->setText("0");
+        return;
+    }
+    if (tab_index == prefixTab) {
+        Txt_A->setText("1");
+        Txt_B->setText("1");
+    }
+    recalculate(tab_index);
 }
 
 void FConversion::Txt_A_KeyPress(int& keyAscii)
 {
-    rt::trap([&] {
-        const QString text = Txt_A->text();
-        const QChar c(keyAscii);
-        QString allowed = QStringLiteral(".-+0123456789E");
-        if (Conversions->currentIndex() == numbersTab) {
-            allowed = numberDigits(from_[numbersTab]->currentRow());
-            if (c == u'.' && text.contains(u'.')) keyAscii = 0;
-        } else {
-            for (QChar once : {u'.', u'E', u'-', u'+'})
-                if (c == once && text.contains(once)) keyAscii = 0;
-        }
-        if (!allowed.contains(c)) keyAscii = 0;
-    });
+    const QString text = Txt_A->text();
+    const QChar c(keyAscii);
+    QString allowed = QStringLiteral(".-+0123456789E");
+    if (Conversions->currentIndex() == numbersTab) {
+        allowed = numberDigits(from_[numbersTab]->currentRow());
+        if (c == u'.' && text.contains(u'.')) keyAscii = 0;
+    } else {
+        for (QChar once : {u'.', u'E', u'-', u'+'})
+            if (c == once && text.contains(once)) keyAscii = 0;
+    }
+    if (!allowed.contains(c)) keyAscii = 0;
 }
 
-void FConversion::Txt_A_KeyUp(int&, int) { rt::trap([&] { recalculate(); }); }
+void FConversion::Txt_A_KeyUp(int&, int) { recalculate(Conversions->currentIndex()); }
 
-void FConversion::Txt_A_Change()
-{
-    int key = 1;
-    rt::trap([&] { Txt_A_KeyUp(key, 0); });
-}
+void FConversion::Txt_A_Change() { recalculate(Conversions->currentIndex()); }
 
 void FConversion::Txt_B_KeyDown(int& keyCode, int shift) { Utilities::keep_key(keyCode, shift); }
 
-void FConversion::list_Click(int t)
-{
-    rt::trap([&] { tabs[t].convert(from_[t]->currentRow(), to_[t]->currentRow(), Txt_A, Txt_B); });
-}
+void FConversion::list_Click(int t) { recalculate(t); }
 
-void FConversion::recalculate()
+void FConversion::recalculate(int t)
 {
-    const int t = Conversions->currentIndex();
     if (t < 0 || t >= tabCount) return;
-    tabs[t].convert(from_[t]->currentRow(), to_[t]->currentRow(), Txt_A, Txt_B);
+    // The one trap on every handler's road: converters raise, the window
+    // reports. The text is complete before the box sees it, so a failed step
+    // leaves the box as it was.
+    rt::trap([&] {
+        if (ConvSkeleton::Output text = tabs[t].convert(from_[t]->currentRow(), to_[t]->currentRow(), Txt_A->text()))
+            Txt_B->setText(*text);
+    });
 }

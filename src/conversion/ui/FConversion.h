@@ -1,8 +1,9 @@
 #pragma once
 // The conversion window: eighteen tabs, one per quantity, each with a pair of
 // unit lists; one input box and one output box shared by all tabs. Every
-// change of the input, of a list selection or of the tab runs the current
-// tab's converter, which writes the output box. The window computes nothing.
+// change of the input, of a list selection or of the tab runs recalculate(),
+// which hands the tab's converter the two positions and the input text and
+// writes the text it returns into the output box. The window computes nothing.
 #include "shell/ui/ToolWindow.h"
 
 #include <array>
@@ -37,7 +38,10 @@ protected:
     void Form_Load() override;
 
 private:
-    void recalculate();
+    // Runs tab t's converter on its list pair's positions and the input box,
+    // and writes the output box when the conversion completes; a run-time
+    // error is reported and leaves the output box as it was.
+    void recalculate(int t);
 
     QTabWidget* Conversions = nullptr;
     QLineEdit* Txt_A = nullptr;

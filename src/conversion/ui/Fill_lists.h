@@ -1,13 +1,16 @@
 #pragma once
-// Fills the unit lists of the conversion window. The position of an entry is
-// all a converter receives, so the order of the entries is fixed. Each
-// procedure fills the from-list, selects its first entry, then does the same
-// for the to-list; each selection runs the tab's list handler.
-#include <QStringList>
+// Fills the unit lists of the conversion window with the converters' unit
+// names. The position of an entry is all a converter receives, so each list
+// is filled in its converter's order. Each procedure fills the from-list,
+// selects its first entry, then does the same for the to-list; each selection
+// runs the tab's list handler.
+#include "conversion/ConvSkeleton.h"
 
 class QListWidget;
 
 namespace Fill_lists {
+
+void fill(QListWidget* from, QListWidget* to, ConvSkeleton::Units units);
 
 void fill_len(QListWidget* from, QListWidget* to);
 void fill_area(QListWidget* from, QListWidget* to);
