@@ -40,7 +40,7 @@ ConvSkeleton::Output conv_temp(int from, int to, QStringView input)
     if (!ConvSkeleton::inRange(to, names.size())) return std::nullopt;
     if (to == from) return rt::str(rt::val(input));
     // A member that fails yields no value: nothing is written then.
-    return Utilities::format_result(rt::chk(static_cast<double>((t.*members[from][to].formula)())));
+    return Utilities::format_result(rt::chk((t.*members[from][to].formula)()));
 }
 
 } // namespace Calc_conv_temp
