@@ -1,8 +1,8 @@
 #include "aero/CFlow1dis.h"
 
-#include "aero/Num.h"
+#include "runtime/Checked.h"
 
-using aero::Num;
+using rt::Checked;
 
 void CFlow1dis::setzen_Mach(double m)
 {
@@ -26,17 +26,17 @@ void CFlow1dis::setzen_Mach_gama(double m, double g)
 
 void CFlow1dis::recompute()
 {
-    const Num m = mach_, g = gama_;
-    const Num k = (g - 1) / 2;
-    const Num s = k * m * m + 1; // stagnation term
-    const Num half = (g + 1) / 2;
+    const Checked m = mach_, g = gama_;
+    const Checked k = (g - 1) / 2;
+    const Checked s = k * m * m + 1; // stagnation term
+    const Checked half = (g + 1) / 2;
 
-    mstar_ = (m * aero::pow(half / s, 0.5)).v;
-    pt2ps_ = aero::pow(s, g / (g - 1)).v;
+    mstar_ = (m * rt::pow(half / s, 0.5)).v;
+    pt2ps_ = rt::pow(s, g / (g - 1)).v;
     tt2ts_ = s.v;
-    rt2rs_ = aero::pow(s, Num(1) / (g - 1)).v;
+    rt2rs_ = rt::pow(s, Checked(1) / (g - 1)).v;
     if (m == 0) a2astar_ = 0;
-    else a2astar_ = (Num(1) / m * aero::pow(s / half, (g + 1) / ((g - 1) + (g - 1)))).v;
+    else a2astar_ = (Checked(1) / m * rt::pow(s / half, (g + 1) / ((g - 1) + (g - 1)))).v;
     if (gama_ == 1.0) q2pt_ = 0;
-    else q2pt_ = (Num(1) / 2 * g * m * m * aero::pow(s, -g / (g - 1))).v;
+    else q2pt_ = (Checked(1) / 2 * g * m * m * rt::pow(s, -g / (g - 1))).v;
 }

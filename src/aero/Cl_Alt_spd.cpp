@@ -1,9 +1,9 @@
 #include "aero/Cl_Alt_spd.h"
 
-#include "aero/Num.h"
+#include "runtime/Checked.h"
 #include "runtime/Error.h"
 
-using aero::Num;
+using rt::Checked;
 
 namespace {
 constexpr double a0 = 661.4748;         // sea-level speed of sound, kt
@@ -12,10 +12,10 @@ constexpr double aPerRootK = 38.9676;   // speed of sound in kt per sqrt(K)
 const double invGammaRatio = 1.0 / 3.5; // exponent of the pitot relations
 
 // (1 + 0.2 (V / a0)^2)^3.5 - 1: impact pressure over p0 for a calibrated speed.
-Num impactPressure(Num kcas)
+Checked impactPressure(Checked kcas)
 {
-    const Num r = kcas / a0;
-    return aero::pow(Num(1) + Num(0.2) * aero::pow(r, 2), 3.5) - 1;
+    const Checked r = kcas / a0;
+    return rt::pow(Checked(1) + Checked(0.2) * rt::pow(r, 2), 3.5) - 1;
 }
 } // namespace
 
@@ -27,57 +27,57 @@ double Cl_Alt_spd::rho() const { return atm_.out_rho().value_or(0); }
 void Cl_Alt_spd::kcasFromMach()
 {
     refreshT();
-    const Num m = mach_;
-    const Num qc = aero::pow(Num(1) + Num(0.2) * aero::pow(m, 2), 3.5) - 1;
-    kcas_ = (Num(a0Root5) * aero::sqrt(aero::pow(Num(delta()) * qc + 1, invGammaRatio) - 1)).v;
+    const Checked m = mach_;
+    const Checked qc = rt::pow(Checked(1) + Checked(0.2) * rt::pow(m, 2), 3.5) - 1;
+    kcas_ = (Checked(a0Root5) * rt::sqr(rt::pow(Checked(delta()) * qc + 1, invGammaRatio) - 1)).v;
 }
 
 void Cl_Alt_spd::keasFromMach()
 {
     refreshT();
     kcasFromMach();
-    const Num d = delta();
-    const Num qc = impactPressure(kcas_);
-    keas_ = (Num(a0Root5) * aero::sqrt(d * (aero::pow(qc / d + 1, invGammaRatio) - 1))).v;
+    const Checked d = delta();
+    const Checked qc = impactPressure(kcas_);
+    keas_ = (Checked(a0Root5) * rt::sqr(d * (rt::pow(qc / d + 1, invGammaRatio) - 1))).v;
 }
 
 void Cl_Alt_spd::ktasFromMach()
 {
     refreshT();
-    ktas_ = (Num(mach_) * aPerRootK * aero::sqrt(tIsa_)).v;
+    ktas_ = (Checked(mach_) * aPerRootK * rt::sqr(tIsa_)).v;
 }
 
 void Cl_Alt_spd::qbarFromMach()
 {
     refreshT();
-    ktas_ = (Num(mach_) * aPerRootK * aero::sqrt(tIsa_)).v;
-    const Num v = Num(ktas_) * vel_.kt2fps();
-    qbar_ = (Num(0.5) * rho() * aero::pow(v, 2)).v;
+    ktas_ = (Checked(mach_) * aPerRootK * rt::sqr(tIsa_)).v;
+    const Checked v = Checked(ktas_) * vel_.kt2fps();
+    qbar_ = (Checked(0.5) * rho() * rt::pow(v, 2)).v;
 }
 
 void Cl_Alt_spd::ktasFromQbar()
 {
     refreshT();
-    ktas_ = (aero::sqrt(Num(2) * qbar_ / rho()) * vel_.fps2kt()).v;
+    ktas_ = (rt::sqr(Checked(2) * qbar_ / rho()) * vel_.fps2kt()).v;
 }
 
 void Cl_Alt_spd::machFromKtas()
 {
     refreshT();
-    mach_ = (Num(ktas_) / (Num(aPerRootK) * aero::sqrt(tIsa_))).v;
+    mach_ = (Checked(ktas_) / (Checked(aPerRootK) * rt::sqr(tIsa_))).v;
 }
 
 void Cl_Alt_spd::machFromKeas()
 {
     refreshT();
-    mach_ = (Num(keas_) / (Num(a0) * aero::sqrt(delta()))).v;
+    mach_ = (Checked(keas_) / (Checked(a0) * rt::sqr(delta()))).v;
 }
 
 void Cl_Alt_spd::machFromKcas()
 {
     refreshT();
-    const Num qc = impactPressure(kcas_);
-    mach_ = aero::sqrt(Num(5) * (aero::pow(qc / delta() + 1, invGammaRatio) - 1)).v;
+    const Checked qc = impactPressure(kcas_);
+    mach_ = rt::sqr(Checked(5) * (rt::pow(qc / delta() + 1, invGammaRatio) - 1)).v;
 }
 
 void Cl_Alt_spd::setzen_hft(double h)

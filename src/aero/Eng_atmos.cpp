@@ -1,9 +1,9 @@
 #include "aero/Eng_atmos.h"
 
-#include "aero/Num.h"
+#include "runtime/Checked.h"
 #include "runtime/Error.h"
 
-using aero::Num;
+using rt::Checked;
 
 namespace {
 // Runs one getter's formula under its own error trap.
@@ -15,7 +15,7 @@ Eng_atmos::Result trapped(F&& f)
     return r;
 }
 
-Num upperDecay(double h) { return aero::exp(-(Num(h) - 36089) / 20806.7); }
+Checked upperDecay(double h) { return rt::exp(-(Checked(h) - 36089) / 20806.7); }
 } // namespace
 
 double Eng_atmos::out_temp_R() const
@@ -43,24 +43,24 @@ double Eng_atmos::out_theta() const
 Eng_atmos::Result Eng_atmos::out_delta() const
 {
     return trapped([&] {
-        if (upper()) return Num(0.2234) * upperDecay(h_ft_);
-        return aero::pow(out_theta(), 5.2561);
+        if (upper()) return Checked(0.2234) * upperDecay(h_ft_);
+        return rt::pow(Checked(out_theta()), 5.2561);
     });
 }
 
 Eng_atmos::Result Eng_atmos::out_press_pft2() const
 {
     return trapped([&] {
-        if (upper()) return Num(p0_) * 0.2234 * upperDecay(h_ft_);
-        return aero::pow(out_theta(), 5.2561) * p0_;
+        if (upper()) return Checked(p0_) * 0.2234 * upperDecay(h_ft_);
+        return rt::pow(Checked(out_theta()), 5.2561) * p0_;
     });
 }
 
 Eng_atmos::Result Eng_atmos::out_press_psi() const
 {
     return trapped([&] {
-        if (upper()) return Num(p0_) * 0.2234 * upperDecay(h_ft_) / 144;
-        return aero::pow(out_theta(), 5.2561) * p0_ / 144;
+        if (upper()) return Checked(p0_) * 0.2234 * upperDecay(h_ft_) / 144;
+        return rt::pow(Checked(out_theta()), 5.2561) * p0_ / 144;
     });
 }
 
@@ -68,12 +68,12 @@ Eng_atmos::Result Eng_atmos::out_rho() const
 {
     return trapped([&] {
         if (upper()) return upperDecay(h_ft_) * rho0_ * 0.2971;
-        const Num sigma = aero::pow(out_theta(), 4.2561);
+        const Checked sigma = rt::pow(Checked(out_theta()), 4.2561);
         return sigma * rho0_;
     });
 }
 
 Eng_atmos::Result Eng_atmos::out_Va_fps() const
 {
-    return trapped([&] { return aero::pow(Num(out_temp_R()) * (Num(r_) * gamma_ * g_), 0.5); });
+    return trapped([&] { return rt::pow(Checked(out_temp_R()) * (Checked(r_) * gamma_ * g_), 0.5); });
 }

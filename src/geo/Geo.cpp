@@ -1,8 +1,9 @@
 #include "geo/Geo.h"
 
+#include "geo/Magnitude.h"
+#include "runtime/Checked.h"
 #include "runtime/Error.h"
 #include "runtime/Parse.h"
-#include "runtime/RtMath.h"
 
 #include <cmath>
 
@@ -20,12 +21,12 @@ int16_t whole(double x) { return rt::cint(x); }
 void toGMS(double v, int16_t& g, int16_t& m, double& s)
 {
     g = whole(std::trunc(v));
-    const double mins = rt::mul(v - std::trunc(v), 60);
+    const double mins = (rt::Checked(v - std::trunc(v)) * 60).v;
     m = whole(std::trunc(mins));
     s = std::trunc((mins - std::trunc(mins)) * 60);
 }
 
-double toDecimal(int16_t g, int16_t m, double s) { return rt::add(m / 60.0 + g, rt::chk(s) / 3600); }
+double toDecimal(int16_t g, int16_t m, double s) { return (rt::Checked(m / 60.0 + g) + rt::chk(s) / 3600).v; }
 
 QChar side(const QString& text) { return text.isEmpty() ? QChar() : text.at(0).toUpper(); }
 
@@ -104,8 +105,8 @@ void Geo::calc_geoxyz()
     const QChar ew = side(long_EW);
     if (ew == u'E') lambda = -long_DecGr;
     else if (ew == u'W') lambda = long_DecGr;
-    phi = rt::mul(phi, pi) / 180;
-    lambda = rt::mul(lambda, pi) / 180;
+    phi = (rt::Checked(phi) * pi).v / 180;
+    lambda = (rt::Checked(lambda) * pi).v / 180;
     Zcoord_ISO = rt::sin(phi) * Rad_Prom_ISO;
     const double t = rt::cos(phi) * Rad_Prom_ISO;
     Xcoord_ISO = t * rt::sin(lambda);
@@ -122,7 +123,7 @@ void Geo::copyToMiles()
 
 bool Geo::radiusFits(double x, double y, double z, double lower, double upper) const
 {
-    const double r = rt::sqr(rt::add(rt::add(rt::mul(x, x), rt::mul(y, y)), rt::mul(z, z)));
+    const double r = geo::magnitude(x, y, z);
     if (r < lower || r > upper) {
         rt::showMessage(radiusMessage);
         return false;

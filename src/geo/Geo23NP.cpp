@@ -1,7 +1,7 @@
 #include "geo/Geo23NP.h"
 
+#include "geo/Magnitude.h"
 #include "runtime/Error.h"
-#include "runtime/RtMath.h"
 
 #include <cmath>
 
@@ -85,6 +85,5 @@ void Geo23NP::calc_dist()
 
 void Geo23NP::calc_chord()
 {
-    const double dx = vectors_.Out_RestABx(), dy = vectors_.Out_RestABy(), dz = vectors_.Out_RestABz();
-    chord_ = rt::sqr(rt::add(rt::add(rt::mul(dx, dx), rt::mul(dy, dy)), rt::mul(dz, dz)));
+    chord_ = geo::magnitude(vectors_.Out_RestABx(), vectors_.Out_RestABy(), vectors_.Out_RestABz());
 }

@@ -1,13 +1,22 @@
 #include "geo/VVector.h"
 
+#include "runtime/Checked.h"
 #include "runtime/Error.h"
-#include "runtime/RtMath.h"
 #include "shell/Calculator.h"
 
 #include <algorithm>
 #include <cmath>
 
+using rt::Checked;
+
 namespace {
+
+// sum + x * x, each step checked.
+double plusSquare(double sum, double x)
+{
+    const Checked c = x;
+    return (Checked(sum) + c * c).v;
+}
 
 // End minus start, its magnitude, and its unit vector when it has a length;
 // a vector too short to normalise keeps the unit vector it had.
@@ -16,8 +25,8 @@ void vectorOf(const VVector::Vec& p0, const VVector::Vec& p1, VVector::Vec& v, d
 {
     mag = 0;
     for (int i = 0; i < 3; ++i) {
-        v[i] = rt::sub(p1[i], p0[i]);
-        mag = rt::add(mag, rt::mul(v[i], v[i]));
+        v[i] = (Checked(p1[i]) - p0[i]).v;
+        mag = plusSquare(mag, v[i]);
     }
     mag = rt::sqr(mag);
     if (mag > eps)
@@ -72,16 +81,17 @@ void VVector::calc_vectB()
 void VVector::calc_sums()
 {
     for (int i = 0; i < 3; ++i) {
-        RestAB[i] = rt::sub(AV[i], BV[i]);
-        RestBA[i] = rt::sub(BV[i], AV[i]);
-        sumAb[i] = rt::add(AV[i], BV[i]);
+        const Checked a = AV[i], b = BV[i];
+        RestAB[i] = (a - b).v;
+        RestBA[i] = (b - a).v;
+        sumAb[i] = (a + b).v;
     }
 }
 
 void VVector::calc_angleAB()
 {
     DotPAB = 0;
-    for (int i = 0; i < 3; ++i) DotPAB = rt::add(rt::mul(AV[i], BV[i]), DotPAB);
+    for (int i = 0; i < 3; ++i) DotPAB = (Checked(AV[i]) * BV[i] + DotPAB).v;
     if (MagA <= eps || MagB <= eps) {
         AngleABrad = 0;
         AngleABdeg = 0;
@@ -89,7 +99,7 @@ void VVector::calc_angleAB()
     }
     // Rounding can push the cosine of (anti)parallel vectors a step past +-1,
     // where the arc cosine is undefined; the angle there is 0 or pi.
-    const double c = std::clamp(DotPAB / rt::mul(MagB, MagA), -1.0, 1.0);
+    const double c = std::clamp(DotPAB / (Checked(MagB) * MagA).v, -1.0, 1.0);
     const double a = Calculator::arccos(c);
     if (DotPAB > 0) AngleABrad = a;
     else AngleABrad = (c < eps - 1 || a == 0) ? pi : a;
@@ -100,11 +110,12 @@ void VVector::calc_xprodAB()
 {
     const Vec& a = AV;
     const Vec& b = BV;
-    xprodAB[0] = rt::sub(rt::mul(a[1], b[2]), rt::mul(a[2], b[1]));
-    xprodAB[1] = rt::sub(rt::mul(a[2], b[0]), rt::mul(a[0], b[2]));
-    xprodAB[2] = rt::sub(rt::mul(a[0], b[1]), rt::mul(a[1], b[0]));
+    const auto minor = [](Checked p, Checked q, Checked r, Checked s) { return (p * q - r * s).v; };
+    xprodAB[0] = minor(a[1], b[2], a[2], b[1]);
+    xprodAB[1] = minor(a[2], b[0], a[0], b[2]);
+    xprodAB[2] = minor(a[0], b[1], a[1], b[0]);
     magXPAB = 0;
-    for (int i = 0; i < 3; ++i) magXPAB = rt::add(magXPAB, rt::mul(xprodAB[i], xprodAB[i]));
+    for (int i = 0; i < 3; ++i) magXPAB = plusSquare(magXPAB, xprodAB[i]);
     magXPAB = rt::sqr(magXPAB);
     if (magXPAB > eps)
         for (int i = 0; i < 3; ++i) ABUVXprod[i] = xprodAB[i] / magXPAB;
