@@ -1,9 +1,10 @@
 #include "quantities/Temperature.h"
 
 #include "runtime/Parse.h"
-#include "runtime/RtMath.h"
+#include "runtime/Checked.h"
 
 namespace {
+using rt::Checked;
 constexpr double kKelvinOffset = 273.15;
 constexpr double kRankineOffset = 459.67;
 } // namespace
@@ -14,46 +15,46 @@ void Temperature::setzen_dK(const QString& v) { dK = rt::cdbl(v); }
 void Temperature::setzen_dF(const QString& v) { dF = rt::cdbl(v); }
 void Temperature::setzen_dR(const QString& v) { dR = rt::cdbl(v); }
 
-double Temperature::dC2dK() { return rt::add(dC, kKelvinOffset); }
+double Temperature::dC2dK() { return (Checked(dC) + kKelvinOffset).v; }
 
 // Multiplied first, then divided: 100 C gives exactly 212.
-double Temperature::dC2dF() { return rt::add(rt::mul(dC, 9.0) / 5.0, 32.0); }
+double Temperature::dC2dF() { return (Checked(dC) * 9.0 / 5.0 + 32.0).v; }
 
-double Temperature::dC2dR() { return rt::add(dC2dF(), kRankineOffset); }
+double Temperature::dC2dR() { return (Checked(dC2dF()) + kRankineOffset).v; }
 
 double Temperature::dK2dC()
 {
-    dC = rt::sub(dK, kKelvinOffset);
+    dC = (Checked(dK) - kKelvinOffset).v;
     return dC;
 }
 
 double Temperature::dK2dF()
 {
     const double nineFifths = 9.0 / 5.0;
-    dF = rt::add(rt::mul(rt::sub(dK, kKelvinOffset), nineFifths), 32.0);
+    dF = ((Checked(dK) - kKelvinOffset) * nineFifths + 32.0).v;
     return dF;
 }
 
 double Temperature::dK2dR()
 {
     dF = dK2dF();
-    dR = rt::add(dF, kRankineOffset);
+    dR = (Checked(dF) + kRankineOffset).v;
     return dR;
 }
 
 double Temperature::dF2dC()
 {
     const double fiveNinths = 5.0 / 9.0;
-    return rt::mul(rt::sub(dF, 32.0), fiveNinths);
+    return ((Checked(dF) - 32.0) * fiveNinths).v;
 }
 
 double Temperature::dF2dK()
 {
     dC = dF2dC();
-    return rt::add(dC, kKelvinOffset);
+    return (Checked(dC) + kKelvinOffset).v;
 }
 
-double Temperature::dF2dR() { return rt::add(dF, kRankineOffset); }
+double Temperature::dF2dR() { return (Checked(dF) + kRankineOffset).v; }
 
 double Temperature::dR2dC()
 {
@@ -68,4 +69,4 @@ double Temperature::dR2dK()
     return dC2dK();
 }
 
-double Temperature::dR2dF() { return rt::sub(dR, kRankineOffset); }
+double Temperature::dR2dF() { return (Checked(dR) - kRankineOffset).v; }

@@ -2,7 +2,7 @@
 
 #include "runtime/Error.h"
 #include "runtime/Parse.h"
-#include "runtime/RtMath.h"
+#include "runtime/Checked.h"
 #include "shell/Calculator.h"
 #include "shell/Utilities.h"
 #include "shell/ui/Controls.h"
@@ -43,7 +43,7 @@ QList<FCalculator::Button> FCalculator::operations()
         {"cmd_mult", "x * y", [this]() -> R { return rt::mul(y, x); }},
         {"cmd_Fdiv", "x / y", [this, refuse]() -> R { return y == 0 ? refuse("Division by 0") : rt::div(x, y); }},
         {"cmd_x2", "x^2", [this]() -> R { return rt::mul(x, x); }},
-        {"cmd_x3", "x^3", [this]() -> R { return rt::mul(rt::mul(x, x), x); }},
+        {"cmd_x3", "x^3", [this]() -> R { return (rt::Checked(x) * x * x).v; }},
         {"cmd_sqrt", "sqrt(x)", [this, silent]() -> R { return x < 0 ? silent : R(rt::sqr(x)); }},
         // A negative base has a real power only for a whole exponent.
         {"cmd_xtoy", "x^y", [this, silent]() -> R { return x < 0 && !isWhole(y) ? silent : R(rt::pow(x, y)); }},
