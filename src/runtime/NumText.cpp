@@ -53,8 +53,7 @@ QString fromScientific(double x, int precision)
     if (x == 0) return QStringLiteral("0");
     char buf[64];
     const double a = std::fabs(x);
-    const auto res = precision < 0 ? std::to_chars(buf, buf + sizeof buf, a, std::chars_format::scientific)
-                                   : std::to_chars(buf, buf + sizeof buf, a, std::chars_format::scientific, precision);
+    const auto res = std::to_chars(buf, buf + sizeof buf, a, std::chars_format::scientific, precision);
     std::string digits;
     int exp10 = 0;
     splitScientific(buf, res.ptr, digits, exp10);
@@ -64,8 +63,6 @@ QString fromScientific(double x, int precision)
 } // namespace
 
 QString str(double x) { return fromScientific(x, 14); }
-
-QString strShortest(double x) { return fromScientific(x, -1); }
 
 DecimalDigits::DecimalDigits(double x)
 {

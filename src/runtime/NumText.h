@@ -11,10 +11,6 @@ namespace rt {
 // 1E15 up and below 1E-4. inf raises "Overflow", nan "Invalid procedure call".
 QString str(double x);
 
-// The same layout with the shortest digits that read back as exactly x:
-// fifteen digits would lose the last bits of a computed value.
-QString strShortest(double x);
-
 // The decimal digits of |x| as the plain number text has them (15 significant
 // digits, rounded from the binary value). Every rounding for display acts on
 // these digits, half away from zero, so that a value whose text ends in 5

@@ -82,11 +82,4 @@ bool typing(const QWidget* w)
     return h && h->typing;
 }
 
-void allowOnly(QWidget* w, const QString& allowed)
-{
-    onKeyPress(w, [allowed](int& k) {
-        if (k > 0xFFFF || !allowed.contains(QChar(k))) k = 0;
-    });
-}
-
 } // namespace KeyHook

@@ -21,7 +21,4 @@ void onKeyUp(QWidget* w, KeyCode f);
 // into w (not for pastes, deletions or writes by code).
 bool typing(const QWidget* w);
 
-// A key filter that lets through only the characters of `allowed`.
-void allowOnly(QWidget* w, const QString& allowed);
-
 } // namespace KeyHook
