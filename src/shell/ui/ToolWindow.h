@@ -8,7 +8,11 @@
 #include <QPointer>
 #include <QWidget>
 
+class QMdiArea;
 class QMdiSubWindow;
+namespace Forms {
+class Owner;
+}
 
 class ToolWindow : public QWidget, public Form {
     Q_OBJECT
@@ -20,6 +24,9 @@ public:
     bool isLoaded() const { return loaded_; }
     bool isMdiChild() const { return mdiChild_; }
     QMdiSubWindow* subWindow() const { return sub_; }
+    // The frame's client area an mdiChild window lives in; handed over once,
+    // by whoever makes the window (Forms does), before it is first placed.
+    void setMdiArea(QMdiArea* area);
     // The container of the controls of the current load (null while unloaded).
     QWidget* body() const { return body_; }
 
@@ -64,6 +71,12 @@ protected:
     void setKeyboardOrder(const QList<QWidget*>& controls);
 
 private:
+    friend class Forms::Owner;
+    // Before the window is destroyed: its controls go at once, without
+    // Form_Unload, while the window their handlers call back into is whole.
+    void discardControls();
+    // Takes the controls of the current load out of the window.
+    QWidget* takeBody();
     QWidget* outer();
     void applyGeometry();
     static void enterOptionsAtTheChosenOne(QWidget* body);
@@ -72,6 +85,7 @@ private:
     bool loaded_ = false;
     int loadCount_ = 0;
     QWidget* body_ = nullptr;
+    QPointer<QMdiArea> area_;
     QMdiSubWindow* sub_ = nullptr;
     QPointer<QWidget> firstControl_;
     float left_ = 0, top_ = 0, width_ = 4800, height_ = 3600;
