@@ -17,7 +17,7 @@ bool MDIForm1::exists() { return Forms::frameIfAny() != nullptr; }
 bool MDIForm1::isOpen() { return exists() && Forms::frameIfAny()->loaded_; }
 bool MDIForm1::isClosing() { return exists() && Forms::frameIfAny()->closing_; }
 
-MDIForm1::MDIForm1()
+MDIForm1::MDIForm1() : Form(4960, 9500)
 {
     setObjectName("MDIForm1");
     setWindowTitle("Brindlewick-Quillmere");
@@ -108,8 +108,3 @@ void MDIForm1::applyGeometry()
     move(Twips::px(left_), Twips::px(top_));
     resize(Twips::px(width_), Twips::px(height_));
 }
-
-void MDIForm1::setLeft(float t) { left_ = t; applyGeometry(); }
-void MDIForm1::setTop(float t) { top_ = t; applyGeometry(); }
-void MDIForm1::setWidth(float t) { width_ = t; applyGeometry(); }
-void MDIForm1::setHeight(float t) { height_ = t; applyGeometry(); }

@@ -29,14 +29,6 @@ public:
     void MDIForm_Unload(bool& cancel);
 
     QString formName() const override { return objectName(); }
-    float Left() const override { return left_; }
-    float Top() const override { return top_; }
-    float Width() const override { return width_; }
-    float Height() const override { return height_; }
-    void setLeft(float t) override;
-    void setTop(float t) override;
-    void setWidth(float t) override;
-    void setHeight(float t) override;
 
     // Menu handlers. openItem does what choosing the item named `item` does
     // (its state in the menu aside); an unknown name does nothing.
@@ -52,10 +44,9 @@ private:
     friend MDIForm1& Forms::frame();
     MDIForm1();
     void buildMenu();
-    void applyGeometry();
+    void applyGeometry() override;
 
     QMdiArea* area_;
-    float left_ = 0, top_ = 0, width_ = 4960, height_ = 9500;
     bool loaded_ = false;
     bool closing_ = false;
 };

@@ -12,7 +12,7 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
-ToolWindow::ToolWindow(const QString& name, bool mdiChild) : mdiChild_(mdiChild)
+ToolWindow::ToolWindow(const QString& name, bool mdiChild) : Form(4800, 3600), mdiChild_(mdiChild)
 {
     setObjectName(name);
     auto* layout = new QVBoxLayout(this);
@@ -181,11 +181,6 @@ void ToolWindow::applyGeometry()
     o->move(Twips::px(left_), Twips::px(top_));
     o->resize(Twips::px(width_), Twips::px(height_));
 }
-
-void ToolWindow::setLeft(float t) { load(); left_ = t; applyGeometry(); }
-void ToolWindow::setTop(float t) { load(); top_ = t; applyGeometry(); }
-void ToolWindow::setWidth(float t) { load(); width_ = t; applyGeometry(); }
-void ToolWindow::setHeight(float t) { load(); height_ = t; applyGeometry(); }
 
 void ToolWindow::setClientSize(float w, float h)
 {

@@ -36,14 +36,6 @@ public:
     void focusFirstControl();
 
     QString formName() const override { return objectName(); }
-    float Left() const override { return left_; }
-    float Top() const override { return top_; }
-    float Width() const override { return width_; }
-    float Height() const override { return height_; }
-    void setLeft(float twips) override;
-    void setTop(float twips) override;
-    void setWidth(float twips) override;
-    void setHeight(float twips) override;
 
     // Design client area (twips): sets Width/Height without loading.
     void setClientSize(float widthTwips, float heightTwips);
@@ -64,6 +56,8 @@ protected:
     virtual void Form_Unloaded() {}
 
     void closeEvent(QCloseEvent* e) override;
+    void beforePlacing() override { load(); }
+    void applyGeometry() override;
     // The control that takes the focus when the window opens, where the first
     // in the focus chain is not the first in the keyboard order.
     void setFirstControl(QWidget* w) { firstControl_ = w; }
@@ -78,7 +72,6 @@ private:
     // Takes the controls of the current load out of the window.
     QWidget* takeBody();
     QWidget* outer();
-    void applyGeometry();
     static void enterOptionsAtTheChosenOne(QWidget* body);
 
     bool mdiChild_;
@@ -88,5 +81,4 @@ private:
     QPointer<QMdiArea> area_;
     QMdiSubWindow* sub_ = nullptr;
     QPointer<QWidget> firstControl_;
-    float left_ = 0, top_ = 0, width_ = 4800, height_ = 3600;
 };
