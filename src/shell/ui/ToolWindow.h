@@ -1,6 +1,6 @@
 #pragma once
-// Base of every window but the frame. A window is created once and kept for
-// the life of the program; it is loaded (its controls built afresh with their
+// Base of every window but the frame. A window is created once and kept until
+// the program exits (Forms owns it); it is loaded (its controls built afresh with their
 // design texts, then Form_Load) when shown or placed, and unloaded (controls
 // discarded) when closed. The next show loads it again.
 #include "shell/ui/Form.h"
@@ -17,7 +17,8 @@ class Owner;
 class ToolWindow : public QWidget, public Form {
     Q_OBJECT
 public:
-    // mdiChild: lives inside the frame's client area instead of beside it.
+    // mdiChild: lives inside the frame's client area instead of beside it
+    // (the area given with setMdiArea; without one it stands alone).
     explicit ToolWindow(const QString& name, bool mdiChild = false);
     ~ToolWindow() override;
 
