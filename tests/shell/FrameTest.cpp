@@ -1,9 +1,22 @@
+#include "aero/ui/F1DShockFlow.h"
+#include "aero/ui/FAero.h"
+#include "aero/ui/FConstants.h"
+#include "aero/ui/FIsentCompFlow.h"
+#include "conversion/ui/FConversion.h"
+#include "geo/ui/FGeo.h"
 #include "runtime/Error.h"
 #include "shell/ui/FPropaganda.h"
 #include "shell/ui/Forms.h"
 #include "shell/ui/MDIForm1.h"
 #include "shell/ui/Wforms.h"
 #include "shell/ui/frmAbout.h"
+#include "tables/ui/FBonanza_A36.h"
+#include "tables/ui/FrmRivetsClecoBbar1.h"
+#include "tables/ui/Frm_Drill_sizes.h"
+#include "tools/ui/Astronomy_1.h"
+#include "tools/ui/FCalculator.h"
+#include "tools/ui/Fdatetime.h"
+#include "tools/ui/Financial_1.h"
 
 #include "TestSupport.h"
 
@@ -15,6 +28,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
+#include <typeindex>
 
 namespace {
 
@@ -96,6 +110,57 @@ TEST_F(Frame, AMenuItemLoadsItsWindowOnceAndAgainAfterAClose)
     item("Brindlewick")->trigger();
     EXPECT_EQ(about->loadCount(), loads + 1);
     EXPECT_EQ(child<QLabel>(about, "lblTitle")->text(), "Quillmere");
+}
+
+// Each menu item, chosen, loads and shows the window it names, and only the
+// items that open nothing leave every window as it was. The switched-off
+// sheet item is switched on for its turn, so its own handler runs too.
+TEST_F(Frame, EveryMenuItemOpensItsWindow)
+{
+    const QList<std::pair<const char*, std::type_index>> opens = {
+        {"Mcalender", typeid(Fdatetime)},        {"M1_calc", typeid(FCalculator)},
+        {"M1_conv", typeid(FConversion)},        {"Mdrill_sizes", typeid(Frm_Drill_sizes)},
+        {"M1_const", typeid(FConstants)},        {"M1_Atm_Aero", typeid(FAero)},
+        {"M1_1D_IsFl", typeid(FIsentCompFlow)},  {"M1_1d_NoSh", typeid(F1DShockFlow)},
+        {"M1Finance", typeid(Financial_1)},      {"Geodist", typeid(FGeo)},
+        {"SunPlanets", typeid(Astronomy_1)},     {"MRay1_BonanzaA36", typeid(FBonanza_A36)},
+        {"Brindlewick", typeid(frmAbout)},       {"MenuTestTest", typeid(FrmRivetsClecoBbar1)},
+    };
+    const QStringList opensNothing = {"MTestTMAterials"};
+    const auto others = [] {
+        QList<ToolWindow*> open = Forms::loaded();
+        open.removeAll(&Forms::instance<FPropaganda>());
+        return open;
+    };
+
+    QStringList seen;
+    for (QAction* menu : frame->menuBar()->actions())
+        for (QAction* a : menu->menu()->actions()) seen << a->objectName();
+    QStringList listed(opensNothing);
+    for (const auto& [name, type] : opens) listed << name;
+    listed.sort();
+    seen.sort();
+    EXPECT_EQ(seen, listed) << "every item of the menu bar is listed here";
+
+    for (const auto& [name, type] : opens) {
+        SCOPED_TRACE(name);
+        QAction* a = item(name);
+        ASSERT_NE(a, nullptr);
+        ASSERT_TRUE(others().isEmpty());
+        const bool enabled = a->isEnabled();
+        a->setEnabled(true);
+        a->trigger();
+        a->setEnabled(enabled);
+        const QList<ToolWindow*> open = others();
+        ASSERT_EQ(open.size(), 1);
+        EXPECT_STREQ(typeid(*open.first()).name(), type.name());
+        EXPECT_TRUE(open.first()->isVisible());
+        open.first()->unload();
+    }
+    for (const QString& name : opensNothing) {
+        item(name.toLatin1())->trigger();
+        EXPECT_TRUE(others().isEmpty()) << name.toStdString();
+    }
 }
 
 TEST_F(Frame, ClosingUnloadsTheOtherWindowsUnlessOneRefuses)

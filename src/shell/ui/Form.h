@@ -7,12 +7,29 @@ class Form {
 public:
     virtual ~Form() = default;
     virtual QString formName() const = 0;
-    virtual float Left() const = 0;
-    virtual float Top() const = 0;
-    virtual float Width() const = 0;
-    virtual float Height() const = 0;
-    virtual void setLeft(float twips) = 0;
-    virtual void setTop(float twips) = 0;
-    virtual void setWidth(float twips) = 0;
-    virtual void setHeight(float twips) = 0;
+    float Left() const { return left_; }
+    float Top() const { return top_; }
+    float Width() const { return width_; }
+    float Height() const { return height_; }
+    void setLeft(float twips) { setTwips(left_, twips); }
+    void setTop(float twips) { setTwips(top_, twips); }
+    void setWidth(float twips) { setTwips(width_, twips); }
+    void setHeight(float twips) { setTwips(height_, twips); }
+
+protected:
+    Form(float widthTwips, float heightTwips) : width_(widthTwips), height_(heightTwips) {}
+    // Runs before a place or size is set (a tool window loads here).
+    virtual void beforePlacing() {}
+    // Moves and sizes the window on the screen to the twips now set.
+    virtual void applyGeometry() = 0;
+
+    float left_ = 0, top_ = 0, width_, height_;
+
+private:
+    void setTwips(float& field, float twips)
+    {
+        beforePlacing();
+        field = twips;
+        applyGeometry();
+    }
 };

@@ -5,44 +5,19 @@
 #include "shell/ui/Twips.h"
 #include "shell/ui/WindowCatalog.h"
 #include "shell/ui/Wforms.h"
+#include "tables/ui/FBonanza_A36.h"
 
 #include <QCloseEvent>
 #include <QMdiArea>
-#include <QMdiSubWindow>
 #include <QMenuBar>
 
-namespace {
-MDIForm1* g_frame = nullptr;
-bool g_closing = false;
+MDIForm1& MDIForm1::instance() { return Forms::frame(); }
 
-struct Item {
-    const char* name;
-    const char* caption;
-};
-struct Menu {
-    const char* name;
-    const char* caption;
-    bool hidden;
-    std::initializer_list<Item> items;
-};
-} // namespace
+bool MDIForm1::exists() { return Forms::frameIfAny() != nullptr; }
+bool MDIForm1::isOpen() { return exists() && Forms::frameIfAny()->loaded_; }
+bool MDIForm1::isClosing() { return exists() && Forms::frameIfAny()->closing_; }
 
-MDIForm1& MDIForm1::instance()
-{
-    if (!g_frame) g_frame = new MDIForm1();
-    return *g_frame;
-}
-
-bool MDIForm1::isOpen() { return g_frame && g_frame->loaded_; }
-bool MDIForm1::isClosing() { return g_closing; }
-bool MDIForm1::exists() { return g_frame != nullptr; }
-
-MDIForm1::~MDIForm1()
-{
-    if (g_frame == this) g_frame = nullptr;
-}
-
-MDIForm1::MDIForm1()
+MDIForm1::MDIForm1() : Form(4960, 9500)
 {
     setObjectName("MDIForm1");
     setWindowTitle("Brindlewick-Quillmere");
@@ -54,65 +29,42 @@ MDIForm1::MDIForm1()
 
 void MDIForm1::buildMenu()
 {
-    static const Menu menus[] = {
-        {"Mgeneral", "General", false, {{"Mcalender", "Calendar"}, {"M1_calc", "Calculator"}, {"M1_conv", "Conversion"}}},
-        {"MMech", "Mech", false, {{"Mdrill_sizes", "Drill Sizes"}}},
-        {"MAero", "Aero", false,
-         {{"M1_const", "Air Constants"}, {"M1_Atm_Aero", "Std.Atmosphere ICAO"}, {"M1_1D_IsFl", "1D Isentropic FLow"},
-          {"M1_1d_NoSh", "1D Normal Shock"}}},
-        {"MFinance", "Finance", false, {{"M1Finance", "Finance Calculator"}}},
-        {"Mgeo", "Geo", false, {{"Geodist", "Geographic Distance"}, {"SunPlanets", "Sun & planets"}}},
-        {"MDozaduze", "Dozaduze", true, {{"MRay1_BonanzaA36", "Bonanza A36"}}},
-        {"MAbout", "About", false, {{"Brindlewick", "Brindlewick"}}},
-        {"MenuTest", "Test", true,
-         {{"MenuTestTest", "Test Rivets, Cleco's and Buckling bars"},
-          {"MTestTMAterials", "Test Materials bending Thickness Curvature Radius"}}},
-    };
-    for (const Menu& m : menus) {
-        // "&" would turn a caption letter into an access key; the captions carry none.
-        QMenu* menu = menuBar()->addMenu(QString(m.caption).replace("&", "&&"));
+    // "&" would turn a caption letter into an access key; the captions carry none.
+    const auto shown = [](const char* caption) { return QString(caption).replace("&", "&&"); };
+    for (const WindowCatalog::Menu& m : WindowCatalog::menus()) {
+        QMenu* menu = menuBar()->addMenu(shown(m.caption));
         menu->setObjectName(m.name);
         menu->menuAction()->setObjectName(m.name);
-        if (m.hidden) {
-            menu->menuAction()->setVisible(false);
-            menu->menuAction()->setEnabled(false);
-        }
-        for (const Item& it : m.items) {
-            QAction* a = menu->addAction(QString(it.caption).replace("&", "&&"));
+        menu->menuAction()->setVisible(m.shown);
+        menu->menuAction()->setEnabled(m.shown);
+        for (const WindowCatalog::Item& it : m.items) {
+            QAction* a = menu->addAction(shown(it.caption));
             a->setObjectName(it.name);
-            const QString item = it.name;
-            if (item == "MRay1_BonanzaA36") {
-                a->setEnabled(false); // switched off besides its hidden menu
-                connect(a, &QAction::triggered, this, [this] { MRay1_BonanzaA36_Click(); });
-            } else if (item != "MTestTMAterials") {
-                connect(a, &QAction::triggered, this, [this, item] { openItem(item); });
-            }
+            a->setEnabled(it.enabled);
+            if (it.window) connect(a, &QAction::triggered, this, [this, &it] { open(it); });
         }
     }
 }
 
-QMdiSubWindow* MDIForm1::adopt(ToolWindow* child)
-{
-    QMdiSubWindow* sub = area_->addSubWindow(child);
-    sub->setAttribute(Qt::WA_DeleteOnClose, false);
-    sub->setObjectName(child->objectName() + "_frame");
-    return sub;
-}
-
 void MDIForm1::openItem(const QString& item)
 {
-    if (ToolWindow* w = WindowCatalog::instanceFor(item)) w->showForm();
+    if (const WindowCatalog::Item* it = WindowCatalog::item(item)) open(*it);
+}
+
+void MDIForm1::open(const WindowCatalog::Item& item)
+{
+    if (item.handler) (this->*item.handler)();
+    else if (item.window) item.window().showForm();
 }
 
 void MDIForm1::MRay1_BonanzaA36_Click()
 {
     const float h = 7300, w = 6200;
     Wforms::place_main_form(*this, h + 600, w + 180);
-    ToolWindow* sheet = WindowCatalog::instanceFor("MRay1_BonanzaA36");
-    if (!sheet) return;
-    Wforms::place_child_form(*sheet, h, w);
+    ToolWindow& sheet = Forms::instance<FBonanza_A36>();
+    Wforms::place_child_form(sheet, h, w);
     Wforms::show_info_form(std::nullopt, w + 50);
-    sheet->showForm();
+    sheet.showForm();
 }
 
 void MDIForm1::MDIForm_Load()
@@ -132,11 +84,10 @@ void MDIForm1::showEvent(QShowEvent* e)
 void MDIForm1::MDIForm_Unload(bool& cancel)
 {
     if (Forms::loadedCount() <= 1) return;
-    g_closing = true;
+    closing_ = true;
     const QList<ToolWindow*> open = Forms::loaded();
-    for (ToolWindow* w : open)
-        if (w->objectName() != "MDIForm1") w->unload();
-    g_closing = false;
+    for (ToolWindow* w : open) w->unload();
+    closing_ = false;
     if (Forms::loadedCount() > 1) cancel = true;
 }
 
@@ -157,8 +108,3 @@ void MDIForm1::applyGeometry()
     move(Twips::px(left_), Twips::px(top_));
     resize(Twips::px(width_), Twips::px(height_));
 }
-
-void MDIForm1::setLeft(float t) { left_ = t; applyGeometry(); }
-void MDIForm1::setTop(float t) { top_ = t; applyGeometry(); }
-void MDIForm1::setWidth(float t) { width_ = t; applyGeometry(); }
-void MDIForm1::setHeight(float t) { height_ = t; applyGeometry(); }

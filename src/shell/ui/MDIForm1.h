@@ -2,44 +2,38 @@
 // The main frame: the menu that opens every tool, the client area that holds
 // the information window and the aircraft sheet, and the closing rule.
 #include "shell/ui/Form.h"
+#include "shell/ui/Forms.h"
 
 #include <QMainWindow>
 
 class QMdiArea;
-class QMdiSubWindow;
-class ToolWindow;
+namespace WindowCatalog {
+struct Item;
+}
 
 class MDIForm1 : public QMainWindow, public Form {
     Q_OBJECT
 public:
+    // The program's frame, made on first use and owned by Forms::Owner.
     static MDIForm1& instance();
     static bool isOpen();
-    // False once the frame is being destroyed (its children go with it).
+    // False before the frame is made and once the windows are being destroyed.
     static bool exists();
     // True while the frame's own close unloads the other windows.
     static bool isClosing();
 
-    ~MDIForm1() override;
-
     QMdiArea* mdiArea() const { return area_; }
-    QMdiSubWindow* adopt(ToolWindow* child);
 
     // Load: place the frame and open the information window.
     void MDIForm_Load();
     void MDIForm_Unload(bool& cancel);
 
     QString formName() const override { return objectName(); }
-    float Left() const override { return left_; }
-    float Top() const override { return top_; }
-    float Width() const override { return width_; }
-    float Height() const override { return height_; }
-    void setLeft(float t) override;
-    void setTop(float t) override;
-    void setWidth(float t) override;
-    void setHeight(float t) override;
 
-    // Menu handlers.
+    // Menu handlers. openItem does what choosing the item named `item` does
+    // (its state in the menu aside); an unknown name does nothing.
     void openItem(const QString& item);
+    void open(const WindowCatalog::Item& item);
     void MRay1_BonanzaA36_Click();
 
 protected:
@@ -47,11 +41,12 @@ protected:
     void showEvent(QShowEvent* e) override;
 
 private:
+    friend MDIForm1& Forms::frame();
     MDIForm1();
     void buildMenu();
-    void applyGeometry();
+    void applyGeometry() override;
 
     QMdiArea* area_;
-    float left_ = 0, top_ = 0, width_ = 4960, height_ = 9500;
     bool loaded_ = false;
+    bool closing_ = false;
 };

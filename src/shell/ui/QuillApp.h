@@ -2,7 +2,9 @@
 // The application object. Its notify is the last resort of the error trap:
 // an error that escapes a handler is shown and the program goes on. It also
 // marks where each user action begins, so that one action shows a given
-// message once.
+// message once. It owns the windows, which go before it does.
+#include "shell/ui/Forms.h"
+
 #include <QApplication>
 #include <QEvent>
 
@@ -19,4 +21,8 @@ public:
     static QWidget* messageOwner();
     // Events of the user's hand that begin a new action.
     static bool startsUserAction(QEvent::Type t);
+
+private:
+    // A member, so it is destroyed before the QApplication part of the object.
+    Forms::Owner windows_;
 };

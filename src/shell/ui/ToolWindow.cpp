@@ -1,7 +1,6 @@
 #include "shell/ui/ToolWindow.h"
 
 #include "shell/ui/Forms.h"
-#include "shell/ui/MDIForm1.h"
 #include "shell/ui/Twips.h"
 
 #include <QCloseEvent>
@@ -13,7 +12,7 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
-ToolWindow::ToolWindow(const QString& name, bool mdiChild) : mdiChild_(mdiChild)
+ToolWindow::ToolWindow(const QString& name, bool mdiChild) : Form(4800, 3600), mdiChild_(mdiChild)
 {
     setObjectName(name);
     auto* layout = new QVBoxLayout(this);
@@ -23,11 +22,15 @@ ToolWindow::ToolWindow(const QString& name, bool mdiChild) : mdiChild_(mdiChild)
 
 ToolWindow::~ToolWindow() = default;
 
+void ToolWindow::setMdiArea(QMdiArea* area) { area_ = area; }
+
 QWidget* ToolWindow::outer()
 {
-    if (mdiChild_) {
+    if (mdiChild_ && area_) {
         if (!sub_) {
-            sub_ = MDIForm1::instance().adopt(this);
+            sub_ = area_->addSubWindow(this);
+            sub_->setAttribute(Qt::WA_DeleteOnClose, false);
+            sub_->setObjectName(objectName() + "_frame");
             sub_->resize(Twips::px(width_), Twips::px(height_));
         }
         return sub_;
@@ -64,11 +67,11 @@ void ToolWindow::load()
 void ToolWindow::showForm()
 {
     load();
-    if (mdiChild_) {
+    if (mdiChild_ && area_) {
         QWidget* o = outer();
         show();
         o->show();
-        MDIForm1::instance().mdiArea()->setActiveSubWindow(sub_);
+        area_->setActiveSubWindow(sub_);
     } else {
         show();
         raise();
@@ -146,20 +149,30 @@ bool ToolWindow::unload()
     if (cancel) return false;
     loaded_ = false;
     Forms::markLoaded(this, false);
-    if (body_) {
-        // Handlers of the discarded controls may still be on the stack.
-        QWidget* old = body_;
-        body_ = nullptr;
-        old->hide();
-        layout()->removeWidget(old);
-        old->setParent(nullptr);
-        old->deleteLater();
-    }
+    // Handlers of the discarded controls may still be on the stack.
+    if (QWidget* old = takeBody()) old->deleteLater();
     if (mdiChild_ && sub_) sub_->hide();
     else hide();
     Form_Unloaded();
     emit loadedChanged(false);
     return true;
+}
+
+QWidget* ToolWindow::takeBody()
+{
+    QWidget* old = body_;
+    if (!old) return nullptr;
+    body_ = nullptr;
+    old->hide();
+    layout()->removeWidget(old);
+    old->setParent(nullptr);
+    return old;
+}
+
+void ToolWindow::discardControls()
+{
+    delete takeBody();
+    loaded_ = false;
 }
 
 void ToolWindow::applyGeometry()
@@ -168,11 +181,6 @@ void ToolWindow::applyGeometry()
     o->move(Twips::px(left_), Twips::px(top_));
     o->resize(Twips::px(width_), Twips::px(height_));
 }
-
-void ToolWindow::setLeft(float t) { load(); left_ = t; applyGeometry(); }
-void ToolWindow::setTop(float t) { load(); top_ = t; applyGeometry(); }
-void ToolWindow::setWidth(float t) { load(); width_ = t; applyGeometry(); }
-void ToolWindow::setHeight(float t) { load(); height_ = t; applyGeometry(); }
 
 void ToolWindow::setClientSize(float w, float h)
 {

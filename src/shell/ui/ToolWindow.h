@@ -1,6 +1,6 @@
 #pragma once
-// Base of every window but the frame. A window is created once and kept for
-// the life of the program; it is loaded (its controls built afresh with their
+// Base of every window but the frame. A window is created once and kept until
+// the program exits (Forms owns it); it is loaded (its controls built afresh with their
 // design texts, then Form_Load) when shown or placed, and unloaded (controls
 // discarded) when closed. The next show loads it again.
 #include "shell/ui/Form.h"
@@ -8,18 +8,26 @@
 #include <QPointer>
 #include <QWidget>
 
+class QMdiArea;
 class QMdiSubWindow;
+namespace Forms {
+class Owner;
+}
 
 class ToolWindow : public QWidget, public Form {
     Q_OBJECT
 public:
-    // mdiChild: lives inside the frame's client area instead of beside it.
+    // mdiChild: lives inside the frame's client area instead of beside it
+    // (the area given with setMdiArea; without one it stands alone).
     explicit ToolWindow(const QString& name, bool mdiChild = false);
     ~ToolWindow() override;
 
     bool isLoaded() const { return loaded_; }
     bool isMdiChild() const { return mdiChild_; }
     QMdiSubWindow* subWindow() const { return sub_; }
+    // The frame's client area an mdiChild window lives in; handed over once,
+    // by whoever makes the window (Forms does), before it is first placed.
+    void setMdiArea(QMdiArea* area);
     // The container of the controls of the current load (null while unloaded).
     QWidget* body() const { return body_; }
 
@@ -29,14 +37,6 @@ public:
     void focusFirstControl();
 
     QString formName() const override { return objectName(); }
-    float Left() const override { return left_; }
-    float Top() const override { return top_; }
-    float Width() const override { return width_; }
-    float Height() const override { return height_; }
-    void setLeft(float twips) override;
-    void setTop(float twips) override;
-    void setWidth(float twips) override;
-    void setHeight(float twips) override;
 
     // Design client area (twips): sets Width/Height without loading.
     void setClientSize(float widthTwips, float heightTwips);
@@ -57,6 +57,8 @@ protected:
     virtual void Form_Unloaded() {}
 
     void closeEvent(QCloseEvent* e) override;
+    void beforePlacing() override { load(); }
+    void applyGeometry() override;
     // The control that takes the focus when the window opens, where the first
     // in the focus chain is not the first in the keyboard order.
     void setFirstControl(QWidget* w) { firstControl_ = w; }
@@ -64,15 +66,20 @@ protected:
     void setKeyboardOrder(const QList<QWidget*>& controls);
 
 private:
+    friend class Forms::Owner;
+    // Before the window is destroyed: its controls go at once, without
+    // Form_Unload, while the window their handlers call back into is whole.
+    void discardControls();
+    // Takes the controls of the current load out of the window.
+    QWidget* takeBody();
     QWidget* outer();
-    void applyGeometry();
     static void enterOptionsAtTheChosenOne(QWidget* body);
 
     bool mdiChild_;
     bool loaded_ = false;
     int loadCount_ = 0;
     QWidget* body_ = nullptr;
+    QPointer<QMdiArea> area_;
     QMdiSubWindow* sub_ = nullptr;
     QPointer<QWidget> firstControl_;
-    float left_ = 0, top_ = 0, width_ = 4800, height_ = 3600;
 };

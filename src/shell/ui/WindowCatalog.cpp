@@ -7,6 +7,7 @@
 #include "conversion/ui/FConversion.h"
 #include "geo/ui/FGeo.h"
 #include "shell/ui/Forms.h"
+#include "shell/ui/MDIForm1.h"
 #include "shell/ui/frmAbout.h"
 #include "tables/ui/FBonanza_A36.h"
 #include "tables/ui/FrmRivetsClecoBbar1.h"
@@ -16,32 +17,55 @@
 #include "tools/ui/Fdatetime.h"
 #include "tools/ui/Financial_1.h"
 
-#include <QHash>
-#include <functional>
-
 namespace WindowCatalog {
+namespace {
 
-ToolWindow* instanceFor(const QString& item)
+template <class T>
+ToolWindow& window()
 {
-    using Make = std::function<ToolWindow*()>;
-    static const QHash<QString, Make> items = {
-        {"M1_conv", [] { return &Forms::instance<FConversion>(); }},
-        {"Brindlewick", [] { return &Forms::instance<frmAbout>(); }},
-        {"Mdrill_sizes", [] { return &Forms::instance<Frm_Drill_sizes>(); }},
-        {"MRay1_BonanzaA36", [] { return &Forms::instance<FBonanza_A36>(); }},
-        {"MenuTestTest", [] { return &Forms::instance<FrmRivetsClecoBbar1>(); }},
-        {"M1_const", [] { return &Forms::instance<FConstants>(); }},
-        {"M1_Atm_Aero", [] { return &Forms::instance<FAero>(); }},
-        {"M1_1D_IsFl", [] { return &Forms::instance<FIsentCompFlow>(); }},
-        {"M1_1d_NoSh", [] { return &Forms::instance<F1DShockFlow>(); }},
-        {"Geodist", [] { return &Forms::instance<FGeo>(); }},
-        {"M1_calc", [] { return &Forms::instance<FCalculator>(); }},
-        {"Mcalender", [] { return &Forms::instance<Fdatetime>(); }},
-        {"SunPlanets", [] { return &Forms::instance<Astronomy_1>(); }},
-        {"M1Finance", [] { return &Forms::instance<Financial_1>(); }},
-    };
-    auto it = items.find(item);
-    return it == items.end() ? nullptr : it.value()();
+    return Forms::instance<T>();
+}
+
+// Captions are shown as written: the menu bar doubles any "&" in them.
+const Menu menuTable[] = {
+    {"Mgeneral", "General", true,
+     {{"Mcalender", "Calendar", &window<Fdatetime>},
+      {"M1_calc", "Calculator", &window<FCalculator>},
+      {"M1_conv", "Conversion", &window<FConversion>}}},
+    {"MMech", "Mech", true, {{"Mdrill_sizes", "Drill Sizes", &window<Frm_Drill_sizes>}}},
+    {"MAero", "Aero", true,
+     {{"M1_const", "Air Constants", &window<FConstants>},
+      {"M1_Atm_Aero", "Std.Atmosphere ICAO", &window<FAero>},
+      {"M1_1D_IsFl", "1D Isentropic FLow", &window<FIsentCompFlow>},
+      {"M1_1d_NoSh", "1D Normal Shock", &window<F1DShockFlow>}}},
+    {"MFinance", "Finance", true, {{"M1Finance", "Finance Calculator", &window<Financial_1>}}},
+    {"Mgeo", "Geo", true,
+     {{"Geodist", "Geographic Distance", &window<FGeo>}, {"SunPlanets", "Sun & planets", &window<Astronomy_1>}}},
+    {"MDozaduze", "Dozaduze", false,
+     // Switched off besides its hidden menu; opening it also resizes the frame.
+     {{"MRay1_BonanzaA36", "Bonanza A36", &window<FBonanza_A36>, false, &MDIForm1::MRay1_BonanzaA36_Click}}},
+    {"MAbout", "About", true, {{"Brindlewick", "Brindlewick", &window<frmAbout>}}},
+    {"MenuTest", "Test", false,
+     {{"MenuTestTest", "Test Rivets, Cleco's and Buckling bars", &window<FrmRivetsClecoBbar1>},
+      {"MTestTMAterials", "Test Materials bending Thickness Curvature Radius"}}},
+};
+
+} // namespace
+
+std::span<const Menu> menus() { return menuTable; }
+
+const Item* item(const QString& name)
+{
+    for (const Menu& m : menuTable)
+        for (const Item& it : m.items)
+            if (name == QLatin1String(it.name)) return &it;
+    return nullptr;
+}
+
+ToolWindow* instanceFor(const QString& menuItem)
+{
+    const Item* it = item(menuItem);
+    return it && it->window ? &it->window() : nullptr;
 }
 
 } // namespace WindowCatalog
