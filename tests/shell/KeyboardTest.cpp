@@ -240,6 +240,9 @@ TEST_F(Keyboard, ABoxReachedByTurningThePageHasItsTextSelected)
 // The information window's text takes no Tab: Tab leaves it for "Minimize" and comes back.
 TEST_F(Keyboard, TabLeavesTheInformationText)
 {
+    // In its frame, shown as users see it: the sub-window around it must be
+    // no stop of the Tab ring.
+    MDIForm1::instance().show();
     Wforms::show_info_form();
     auto& info = Forms::instance<FPropaganda>();
     child<QWidget>(&info, "Text1")->setFocus(Qt::TabFocusReason);

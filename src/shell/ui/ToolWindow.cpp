@@ -31,6 +31,9 @@ QWidget* ToolWindow::outer()
             sub_ = area_->addSubWindow(this);
             sub_->setAttribute(Qt::WA_DeleteOnClose, false);
             sub_->setObjectName(objectName() + "_frame");
+            // The sub-window's own border is no stop of the keyboard: Tab
+            // from the last control comes round to the first one.
+            sub_->setFocusPolicy(Qt::ClickFocus);
             sub_->resize(Twips::px(width_), Twips::px(height_));
         }
         return sub_;
