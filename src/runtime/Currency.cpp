@@ -50,8 +50,7 @@ QString formatCurrency(double x)
     // The locale writes every digit of the binary value; the amount shows the
     // digits of its decimal text (1E32 is 1 and zeros), in the locale's
     // script, at the places the locale gives them.
-    const std::string digits = (d.isZero() || d.leadingPlace() < 0 ? std::string("0") : d.places(d.leadingPlace(), 0))
-                             + d.places(-1, -decimals);
+    const std::string digits = d.wholeDigits() + d.places(-1, -decimals);
     const double magnitude = d.value();
     QString laidOut;
     // The double nearest 10^k may lie below it, one digit short: the next one up has them all.

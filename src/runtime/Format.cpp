@@ -75,13 +75,12 @@ QString format(double x, QStringView pattern)
         trimDecimals(dp, p.minDec);
         // "0.##E+0" drops a point left without digits; "0.E+0" keeps it.
         if (p.point && !(dp.empty() && p.optDec > 0)) mant += "." + dp;
-        char buf[16];
-        std::string ex(buf, std::to_chars(buf, buf + sizeof buf, exp10 < 0 ? -exp10 : exp10).ptr);
+        std::string ex = intText(exp10 < 0 ? -exp10 : exp10);
         if (static_cast<int>(ex.size()) < p.minExp) ex.insert(0, static_cast<size_t>(p.minExp) - ex.size(), '0');
         out = mant + "E" + (exp10 < 0 ? "-" : (p.expPlus ? "+" : "")) + ex;
     } else {
         d.roundAt(-decimals);
-        std::string ip = d.isZero() || d.leadingPlace() < 0 ? std::string("0") : d.places(d.leadingPlace(), 0);
+        std::string ip = d.wholeDigits();
         std::string dp = d.places(-1, -decimals);
         trimDecimals(dp, p.minDec);
         if (ip == "0" && p.minInt == 0) ip.clear();

@@ -7,18 +7,18 @@
 
 namespace rt {
 
-namespace {
-
 std::string intText(int n)
 {
     char buf[16];
     return std::string(buf, std::to_chars(buf, buf + sizeof buf, n).ptr);
 }
 
-// Lays out a mantissa's digits ("15", no point) with its power of ten.
-QString layout(bool negative, std::string digits, int exp10)
+namespace {
+
+// Lays out significant digits ("15", no point, no trailing zero) with the
+// power of ten of the first one.
+QString layout(bool negative, const std::string& digits, int exp10)
 {
-    while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
     // Built by appending only: GCC 12 reports a false overlap (-Wrestrict) for
     // string concatenation and insert at the front.
     std::string out(negative ? "-" : "");
@@ -47,22 +47,14 @@ void splitScientific(const char* begin, const char* end, std::string& digits, in
     if (e > 2) digits += s.substr(2, e - 2);
 }
 
-QString fromScientific(double x, int precision)
-{
-    chk(x);
-    if (x == 0) return QStringLiteral("0");
-    char buf[64];
-    const double a = std::fabs(x);
-    const auto res = std::to_chars(buf, buf + sizeof buf, a, std::chars_format::scientific, precision);
-    std::string digits;
-    int exp10 = 0;
-    splitScientific(buf, res.ptr, digits, exp10);
-    return layout(x < 0, digits, exp10);
-}
-
 } // namespace
 
-QString str(double x) { return fromScientific(x, 14); }
+QString str(double x)
+{
+    chk(x);
+    const DecimalDigits d(x);
+    return d.isZero() ? QStringLiteral("0") : layout(x < 0, d.digits(), d.leadingPlace());
+}
 
 DecimalDigits::DecimalDigits(double x)
 {
@@ -77,6 +69,11 @@ char DecimalDigits::at(int place) const
 {
     const long long i = static_cast<long long>(lead_) - place;
     return i >= 0 && i < static_cast<long long>(digits_.size()) ? digits_[static_cast<size_t>(i)] : '0';
+}
+
+std::string DecimalDigits::wholeDigits() const
+{
+    return isZero() || lead_ < 0 ? std::string("0") : places(lead_, 0);
 }
 
 std::string DecimalDigits::places(int from, int to) const

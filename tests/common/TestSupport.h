@@ -1,5 +1,11 @@
 #pragma once
-// Shared helpers of the tests: QString printing, finding controls by name.
+// Shared helpers of the tests: QString printing, finding controls by name
+// (a missing one fails its test), pasting as the user does.
+#include "shell/ui/Forms.h"
+#include "shell/ui/MDIForm1.h"
+#include "shell/ui/ToolWindow.h"
+#include "shell/ui/WindowCatalog.h"
+
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
@@ -57,4 +63,19 @@ inline void pasteFromMenu(QLineEdit* box, const QString& text, bool overAll = tr
     QApplication::sendEvent(box, &e);
     waiting.stop();
     clickPaste();
+}
+
+// The window a menu item opens, opened as a click on the item does.
+inline ToolWindow* openFromMenu(const char* item)
+{
+    child<QAction>(&MDIForm1::instance(), item)->trigger();
+    if (ToolWindow* w = WindowCatalog::instanceFor(item)) return w;
+    throw MissingControl(std::string("no window opened by ") + item);
+}
+
+// Unloads every tool window but the information window, which goes with the frame.
+inline void unloadToolWindows()
+{
+    for (ToolWindow* w : QList<ToolWindow*>(Forms::loaded()))
+        if (w->objectName() != "FPropaganda") w->unload();
 }

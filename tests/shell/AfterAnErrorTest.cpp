@@ -25,9 +25,7 @@ namespace {
 
 ToolWindow* open(const char* item)
 {
-    MDIForm1::instance().findChild<QAction*>(item)->trigger();
-    ToolWindow* w = WindowCatalog::instanceFor(item);
-    EXPECT_NE(w, nullptr);
+    ToolWindow* w = openFromMenu(item);
     QApplication::setActiveWindow(w);
     return w;
 }
@@ -42,16 +40,10 @@ void retype(QLineEdit* b, const QString& keys)
     QTest::keyClicks(b, keys);
 }
 
-void paste(QLineEdit* b, const QString& text) { pasteFromMenu(b, text); }
-
 class AfterAnError : public ::testing::Test {
 protected:
     void SetUp() override { MDIForm1::instance().show(); }
-    void TearDown() override
-    {
-        for (ToolWindow* w : QList<ToolWindow*>(Forms::loaded()))
-            if (w->objectName() != "FPropaganda") w->unload();
-    }
+    void TearDown() override { unloadToolWindows(); }
     rt::MessageRecorder rec;
 };
 
@@ -82,7 +74,7 @@ TEST_F(AfterAnError, ATypedNumberIsTheNumberTyped)
     retype(mx, "0.7");
     QTest::keyClick(mx, Qt::Key_Return);
     EXPECT_EQ(mx->text(), "1.5");
-    paste(mx, "0.5");
+    pasteFromMenu(mx, "0.5");
     EXPECT_EQ(mx->text(), "1.5");
     EXPECT_TRUE(rec.messages.isEmpty()) << rec.messages.join(", ").toStdString();
 }
@@ -102,7 +94,7 @@ TEST_F(AfterAnError, APasteGoesIntoAHeldNumber)
     ToolWindow* shock = open("M1_1d_NoSh");
     QLineEdit* mx = box(shock, "txtMx");
     retype(mx, "0.5");
-    paste(mx, "2");
+    pasteFromMenu(mx, "2");
     EXPECT_EQ(mx->text(), "2");
     EXPECT_EQ(box(shock, "txtMy")->text(), "0.5774");
     EXPECT_TRUE(rec.messages.isEmpty()) << rec.messages.join(", ").toStdString();
@@ -113,7 +105,7 @@ TEST_F(AfterAnError, APasteGoesIntoAHeldNumber)
 TEST_F(AfterAnError, ClosingAWindowChecksNoHeldNumber)
 {
     ToolWindow* isen = open("M1_1D_IsFl");
-    paste(box(isen, "TxtGama"), "1E308");
+    pasteFromMenu(box(isen, "TxtGama"), "1E308");
     retype(box(isen, "txtMach"), "2");
     ASSERT_EQ(rec.messages, QStringList{"Overflow"});
     rec.messages.clear();
@@ -129,7 +121,7 @@ TEST_F(AfterAnError, ClosingAWindowChecksNoHeldNumber)
 TEST_F(AfterAnError, ABadValueNeverPoisonsTheNextOnes)
 {
     ToolWindow* isen = open("M1_1D_IsFl");
-    paste(box(isen, "TxtGama"), "1E308");
+    pasteFromMenu(box(isen, "TxtGama"), "1E308");
     retype(box(isen, "txtMach"), "2");
     EXPECT_EQ(rec.messages, QStringList{"Overflow"});
     rec.messages.clear();
@@ -140,7 +132,7 @@ TEST_F(AfterAnError, ABadValueNeverPoisonsTheNextOnes)
     EXPECT_EQ(box(isen, "TxtPt2Ps")->text(), "36.73");
 
     ToolWindow* shock = open("M1_1d_NoSh");
-    paste(box(shock, "TxtGama"), "1E200");
+    pasteFromMenu(box(shock, "TxtGama"), "1E200");
     EXPECT_EQ(rec.messages, QStringList{"Overflow"});
     rec.messages.clear();
     retype(box(shock, "TxtGama"), "1.4");
@@ -154,7 +146,7 @@ TEST_F(AfterAnError, ABadValueNeverPoisonsTheNextOnes)
     retype(box(aero, "Txt_alt"), "10000");
     retype(box(aero, "Txt_mach"), "0.5");
     const QStringList sound = {box(aero, "Txt_press")->text(), box(aero, "Txt_vcas")->text()};
-    paste(box(aero, "Txt_alt"), "-1E308");
+    pasteFromMenu(box(aero, "Txt_alt"), "-1E308");
     EXPECT_EQ(rec.messages, QStringList{"Overflow"});
     retype(box(aero, "Txt_alt"), "10000");
     retype(box(aero, "Txt_mach"), "0.5");
@@ -186,7 +178,7 @@ TEST_F(AfterAnError, ABoxAndItsValueNeverDisagree)
         QLineEdit* b = box(w, c.box);
         const QString before = b->text();
         rec.messages.clear();
-        paste(b, "1E400");
+        pasteFromMenu(b, "1E400");
         EXPECT_EQ(b->text(), before);
         EXPECT_EQ(rec.messages, QStringList{"Overflow"});
         for (const KeptValue::Disagreement& d : KeptValue::disagreements(w->body()))
@@ -199,7 +191,7 @@ TEST_F(AfterAnError, OneActionOneMessage)
 {
     ToolWindow* aero = open("M1_Atm_Aero");
     QLineEdit* alt = box(aero, "Txt_alt");
-    paste(alt, "-1E308");
+    pasteFromMenu(alt, "-1E308");
     EXPECT_EQ(rec.messages, QStringList{"Overflow"});
     rec.messages.clear();
     alt->selectAll();
@@ -261,10 +253,6 @@ TEST_F(AfterAnError, AMessageBelongsToTheWindowOfItsAction)
     EXPECT_EQ(QuillApp::messageOwner(), shock);
 }
 
-} // namespace
-
-namespace {
-
 // Drops `text` on `box` as the user does from another window or program: the
 // box's window need not be the active one, and a drop does not make it so.
 void drop(QLineEdit* box, const QString& text)
@@ -288,7 +276,7 @@ TEST_F(AfterAnError, AMessageBelongsToTheWindowTheActionWentTo)
     ToolWindow* isen = open("M1_1D_IsFl");
     box(isen, "TxtGama")->setFocus();
     QApplication::setActiveWindow(isen);
-    rt::MessageRecorder rec;
+    // The fixture's recorder puts the reporter back at the end.
     QWidget* owner = nullptr;
     rt::setMessageSink([&](const QString& text) {
         rec.messages << text;

@@ -440,11 +440,7 @@ QStringList snapshot(ToolWindow* w)
 class AllWindowsMonkey : public ::testing::TestWithParam<int> {
 protected:
     void SetUp() override { MDIForm1::instance().show(); }
-    void TearDown() override
-    {
-        for (ToolWindow* w : QList<ToolWindow*>(Forms::loaded()))
-            if (w->objectName() != "FPropaganda") w->unload();
-    }
+    void TearDown() override { unloadToolWindows(); }
 };
 
 TEST_P(AllWindowsMonkey, SurvivesRandomUseAndLoadsAgain)

@@ -50,11 +50,7 @@ protected:
         frame = &MDIForm1::instance();
         frame->show();
     }
-    void TearDown() override
-    {
-        for (ToolWindow* w : QList<ToolWindow*>(Forms::loaded()))
-            if (w->objectName() != "FPropaganda") w->unload();
-    }
+    void TearDown() override { unloadToolWindows(); }
     QAction* item(const char* name) { return frame->findChild<QAction*>(name); }
     MDIForm1* frame = nullptr;
 };

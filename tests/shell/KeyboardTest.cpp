@@ -20,22 +20,9 @@
 
 namespace {
 
-ToolWindow* open(const char* item)
-{
-    MDIForm1::instance().findChild<QAction*>(item)->trigger();
-    for (ToolWindow* w : Forms::loaded())
-        if (w->isVisible() && w->objectName() != "FPropaganda") return w;
-    ADD_FAILURE() << "no window opened by " << item;
-    return nullptr;
-}
-
 class Keyboard : public ::testing::Test {
 protected:
-    void TearDown() override
-    {
-        for (ToolWindow* w : QList<ToolWindow*>(Forms::loaded()))
-            if (w->objectName() != "FPropaganda") w->unload();
-    }
+    void TearDown() override { unloadToolWindows(); }
 };
 
 // The name a user would give a focus stop: its own, or that of the named
@@ -107,7 +94,7 @@ void strike(Qt::Key key)
 TEST_F(Keyboard, TheFirstKeysAfterOpeningReplaceTheFirstBoxsText)
 {
     for (const FirstBox& c : firstBoxes) {
-        ToolWindow* w = open(c.item);
+        ToolWindow* w = openFromMenu(c.item);
         ASSERT_NE(w, nullptr);
         auto* box = child<QLineEdit>(w, c.box);
         ASSERT_EQ(w->focusWidget(), box) << c.item << " starts in " << stopName(w->focusWidget()).toStdString();
@@ -121,7 +108,7 @@ TEST_F(Keyboard, TheFirstKeysAfterOpeningReplaceTheFirstBoxsText)
 TEST_F(Keyboard, TabbingBackIntoTheFirstBoxSelectsItsWholeText)
 {
     for (const FirstBox& c : firstBoxes) {
-        ToolWindow* w = open(c.item);
+        ToolWindow* w = openFromMenu(c.item);
         ASSERT_NE(w, nullptr);
         if (!QTest::qWaitForWindowActive(w)) GTEST_SKIP() << "no window activation on this platform";
         auto* box = child<QLineEdit>(w, c.box);
@@ -138,7 +125,7 @@ TEST_F(Keyboard, TabbingBackIntoTheFirstBoxSelectsItsWholeText)
 
 TEST_F(Keyboard, TheCalendarStartsInTheMiddleMonthWhoseSelectionDrivesTheOthers)
 {
-    ToolWindow* w = open("Mcalender");
+    ToolWindow* w = openFromMenu("Mcalender");
     auto* middle = child<QCalendarWidget>(w, "Calendar1");
     ASSERT_EQ(stopName(w->focusWidget()), "Calendar1");
     const QDate start = middle->selectedDate();
@@ -148,7 +135,7 @@ TEST_F(Keyboard, TheCalendarStartsInTheMiddleMonthWhoseSelectionDrivesTheOthers)
 
 TEST_F(Keyboard, TheGeographicWindowFollowsTheScreenRowByRow)
 {
-    ToolWindow* w = open("Geodist");
+    ToolWindow* w = openFromMenu("Geodist");
     QStringList expected;
     for (const char* p : {"sp", "ep"}) {
         for (const char* c : {"lon", "lat"})
@@ -163,7 +150,7 @@ TEST_F(Keyboard, TheGeographicWindowFollowsTheScreenRowByRow)
 
 TEST_F(Keyboard, TheConversionWindowComesRoundThroughTheCaptionsAndTheShownLists)
 {
-    ToolWindow* w = open("M1_conv");
+    ToolWindow* w = openFromMenu("M1_conv");
     EXPECT_EQ(names(walk(w, Qt::Key_Tab)), (QStringList{"Txt_A", "Txt_B", "Cmd_Dir_Conv", "Command1",
                                                          "Conversions_tab0", "lst_From_len", "lst_to_len"}));
 }
@@ -173,7 +160,7 @@ TEST_F(Keyboard, TabAndShiftTabComeRoundInEveryWindowTheSameWayBackwards)
     for (const char* item : {"Mcalender", "M1_calc", "M1_conv", "Mdrill_sizes", "M1_const", "M1_Atm_Aero",
                              "M1_1D_IsFl", "M1_1d_NoSh", "M1Finance", "Geodist", "SunPlanets", "Brindlewick"}) {
         SCOPED_TRACE(item);
-        ToolWindow* w = open(item);
+        ToolWindow* w = openFromMenu(item);
         ASSERT_NE(w, nullptr);
         const QList<QWidget*> forward = walk(w, Qt::Key_Tab);
         QList<QWidget*> backward = walk(w, Qt::Key_Backtab);
@@ -201,7 +188,7 @@ TEST_F(Keyboard, EnterPressesTheFocusedButton)
     };
     for (const Press& p : presses) {
         for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter}) {
-            ToolWindow* w = open(p.item);
+            ToolWindow* w = openFromMenu(p.item);
             ASSERT_NE(w, nullptr);
             auto* box = child<QLineEdit>(w, p.box);
             box->setText(p.typed);
@@ -218,7 +205,7 @@ TEST_F(Keyboard, EnterPressesTheFocusedButton)
 // page: like Tab, it arrives with the whole text selected, in both directions.
 TEST_F(Keyboard, ABoxReachedByTurningThePageHasItsTextSelected)
 {
-    ToolWindow* w = open("M1_Atm_Aero");
+    ToolWindow* w = openFromMenu("M1_Atm_Aero");
     // The page takes the focus along only while the window has it.
     if (!QTest::qWaitFor([w] { return QApplication::activeWindow() == w; }))
         GTEST_SKIP() << "no window activation on this platform";
@@ -252,7 +239,7 @@ TEST_F(Keyboard, TabLeavesTheInformationText)
 // Tab enters a group of options at the chosen one, and the arrow keys choose another.
 TEST_F(Keyboard, TabEntersOptionsAtTheChosenOne)
 {
-    ToolWindow* w = open("M1Finance");
+    ToolWindow* w = openFromMenu("M1Finance");
     // The options follow the focus only while the window has it.
     if (!QTest::qWaitFor([w] { return QApplication::activeWindow() == w; }))
         GTEST_SKIP() << "no window activation on this platform";
@@ -278,7 +265,7 @@ TEST_F(Keyboard, TheKeypadDecimalKeyTypesThePoint)
         {"Geodist", "txt_lon_deg_sp", nullptr, "25"}, {"M1_Atm_Aero", "Txt_alt", nullptr, "2.5"},
     };
     for (const FirstBox& c : cases) {
-        ToolWindow* w = open(c.item);
+        ToolWindow* w = openFromMenu(c.item);
         ASSERT_NE(w, nullptr);
         auto* box = child<QLineEdit>(w, c.box);
         QTest::keyClick(box, Qt::Key_2);
