@@ -4,6 +4,7 @@
 #include "runtime/Checked.h"
 #include "runtime/Error.h"
 #include "runtime/Parse.h"
+#include "runtime/RtMath.h"
 
 #include <cmath>
 

@@ -2,6 +2,7 @@
 
 #include "runtime/Checked.h"
 #include "runtime/Error.h"
+#include "runtime/RtMath.h"
 #include "shell/Calculator.h"
 
 #include <algorithm>

@@ -1,7 +1,7 @@
 #include "quantities/Temperature.h"
 
-#include "runtime/Parse.h"
 #include "runtime/Checked.h"
+#include "runtime/Parse.h"
 
 namespace {
 using rt::Checked;

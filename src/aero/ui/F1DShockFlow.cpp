@@ -19,7 +19,6 @@ const FlowLayout::Design kDesign{
 };
 
 const FlowModelWindow<M>::Calls kModel{
-    &M::setzen_Mx,
     &M::setzen_Mx_gama,
     {&M::out_My, &M::out_Psy2Psx, &M::out_Pty2Ptx, &M::out_Tsy2Tsx, &M::out_Tsy2Ttx, &M::out_Rhsy2Rhsx},
 };

@@ -18,7 +18,6 @@ const FlowLayout::Design kDesign{
 };
 
 const FlowModelWindow<M>::Calls kModel{
-    &M::setzen_Mach,
     &M::setzen_Mach_gama,
     {&M::out_Mstar, &M::out_Pt2Ps, &M::out_Tt2Ts, &M::out_Rt2Rs, &M::out_A2AStar, &M::out_q2Pt},
 };

@@ -5,8 +5,6 @@
 #include "shell/ui/Twips.h"
 
 #include <QGroupBox>
-#include <QLabel>
-#include <QLineEdit>
 
 namespace FlowLayout {
 namespace {

@@ -30,7 +30,6 @@ void FlowWindow::Form_Load()
 {
     mach_ = lastMach_ = inputs_.machStart;
     gama_ = lastGama_ = 1.4;
-    newModel(mach_, gama_);
     Fpcalcpopulall();
     for (size_t i = 0; i < design_.outputs.size(); ++i)
         if (const char* caption = design_.outputs[i].loadedCaption) ui_.outputLabels[i]->setText(caption);

@@ -7,7 +7,6 @@
 #include "shell/ui/ToolWindow.h"
 
 #include <array>
-#include <memory>
 
 class FlowWindow : public ToolWindow {
     Q_OBJECT
@@ -27,8 +26,6 @@ public:
 protected:
     FlowWindow(const QString& name, const QString& title, const FlowLayout::Design& design, Inputs inputs);
 
-    // A fresh model for a newly loaded window, holding the start inputs.
-    virtual void newModel(double mach, double gama) = 0;
     // The six ratios for the inputs, in the order of the design's outputs.
     virtual std::array<double, 6> ratios(double mach, double gama) = 0;
 
@@ -56,9 +53,8 @@ template <class Model>
 class FlowModelWindow : public FlowWindow {
 public:
     struct Calls {
-        // The Mach setter, called at load before setzen_gama.
-        void (Model::*setMach)(double);
-        // Both inputs at once, on every recalculation.
+        // Both inputs at once, on every recalculation: the model keeps no
+        // other state, so one model serves every load of the window.
         void (Model::*setMachGama)(double, double);
         // The ratios, in the order of the design's outputs.
         std::array<double (Model::*)() const, 6> ratios;
@@ -71,22 +67,15 @@ protected:
     {
     }
 
-    void newModel(double mach, double gama) override
-    {
-        model_ = std::make_unique<Model>();
-        (model_.get()->*calls_.setMach)(mach);
-        model_->setzen_gama(gama);
-    }
-
     std::array<double, 6> ratios(double mach, double gama) override
     {
-        (model_.get()->*calls_.setMachGama)(mach, gama);
+        (model_.*calls_.setMachGama)(mach, gama);
         std::array<double, 6> r{};
-        for (size_t i = 0; i < r.size(); ++i) r[i] = (model_.get()->*calls_.ratios[i])();
+        for (size_t i = 0; i < r.size(); ++i) r[i] = (model_.*calls_.ratios[i])();
         return r;
     }
 
 private:
     const Calls& calls_;
-    std::unique_ptr<Model> model_;
+    Model model_;
 };

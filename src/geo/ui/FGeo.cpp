@@ -45,8 +45,7 @@ FGeo::~FGeo() = default;
 
 void FGeo::setupUi(QWidget* body)
 {
-    buildPoint(body, StartPoint);
-    buildPoint(body, EndPoint);
+    QPushButton* const resets[] = {buildPoint(body, StartPoint), buildPoint(body, EndPoint)};
 
     auto* frame4 = Controls::frame(body, "Frame4", "Geographic", Twips::rect(60, 2760, 4590, 2370));
     auto* tabs = new QTabWidget(frame4);
@@ -99,7 +98,7 @@ void FGeo::setupUi(QWidget* body)
         for (Coord c : {Lon, Lat}) {
             for (Field k : {Deg, Min, Sec}) order << box_[p][c][k];
             order << list_[p][c];
-            if (c == Lon) order << body->findChild<QPushButton*>(p == StartPoint ? "Bt_Resetsp" : "Bt_Resetep");
+            if (c == Lon) order << resets[p];
         }
     }
     order << tabs;
@@ -107,7 +106,7 @@ void FGeo::setupUi(QWidget* body)
     setKeyboardOrder(order);
 }
 
-void FGeo::buildPoint(QWidget* body, Point p)
+QPushButton* FGeo::buildPoint(QWidget* body, Point p)
 {
     auto* frame = Controls::frame(body, p == StartPoint ? "Frame1" : "Frame2",
                                   p == StartPoint ? "Start Point:" : "End Point:",
@@ -153,6 +152,7 @@ void FGeo::buildPoint(QWidget* body, Point p)
     auto* reset = Controls::button(frame, p == StartPoint ? "Bt_Resetsp" : "Bt_Resetep", "Reset",
                                    Twips::rect(3780, kRowTop[Lon], 720, 315));
     connect(reset, &QPushButton::clicked, this, [this, p] { p == StartPoint ? Bt_Resetsp_Click() : Bt_Resetep_Click(); });
+    return reset;
 }
 
 void FGeo::Form_Load()

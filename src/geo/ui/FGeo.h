@@ -10,6 +10,7 @@
 
 class QComboBox;
 class QLineEdit;
+class QPushButton;
 
 class FGeo : public ToolWindow {
     Q_OBJECT
@@ -39,7 +40,8 @@ protected:
     void Form_Load() override;
 
 private:
-    void buildPoint(QWidget* body, Point p);
+    // Builds a point's frame; returns its Reset button.
+    QPushButton* buildPoint(QWidget* body, Point p);
     void hemisphere_Click(Point p, Coord c);
     void selectSecondItem(Point p, Coord c);
     void reset(Point p);

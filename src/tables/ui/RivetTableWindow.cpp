@@ -7,7 +7,7 @@
 
 RivetTableWindow::RivetTableWindow(const QString& name, float clientWidth, float clientHeight) : ToolWindow(name)
 {
-    setWindowTitle(caption);
+    setWindowTitle("Rivets, Drills, Glecos, Bucking Bar-Minimums");
     setClientSize(clientWidth, clientHeight);
 }
 

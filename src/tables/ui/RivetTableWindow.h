@@ -12,9 +12,6 @@ class QRect;
 
 class RivetTableWindow : public ToolWindow {
     Q_OBJECT
-public:
-    static constexpr const char* caption = "Rivets, Drills, Glecos, Bucking Bar-Minimums";
-
 protected:
     RivetTableWindow(const QString& name, float clientWidth, float clientHeight);
 

@@ -1,8 +1,9 @@
 #include "tools/ui/FCalculator.h"
 
+#include "runtime/Checked.h"
 #include "runtime/Error.h"
 #include "runtime/Parse.h"
-#include "runtime/Checked.h"
+#include "runtime/RtMath.h"
 #include "shell/Calculator.h"
 #include "shell/Utilities.h"
 #include "shell/ui/Controls.h"
