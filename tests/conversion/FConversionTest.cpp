@@ -265,6 +265,19 @@ TEST_F(Conversion, TheTabCaptionsSwitchTabs)
     EXPECT_FALSE(caption->isChecked());
 }
 
+// The selected caption stays selected when clicked or pressed again.
+TEST_F(Conversion, TheSelectedCaptionStaysSelected)
+{
+    w->showForm();
+    auto* caption = child<QToolButton>(w, "Conversions_tab0");
+    QTest::mouseClick(caption, Qt::LeftButton);
+    EXPECT_TRUE(caption->isChecked());
+    caption->setFocus();
+    QTest::keyClick(caption, Qt::Key_Space);
+    EXPECT_TRUE(caption->isChecked());
+    EXPECT_EQ(tabs->currentIndex(), 0);
+}
+
 TEST_F(Conversion, TheCaptionRowIsOneTabStopAndTheArrowKeysSelectAQuantity)
 {
     auto* swap = child<QPushButton>(w, "Command1");

@@ -40,7 +40,11 @@ CaptionRow::CaptionRow(QTabWidget* tabs, const QList<QAbstractButton*>& captions
         QAbstractButton* b = captions_[i];
         b->setCheckable(true);
         b->installEventFilter(this);
-        connect(b, &QAbstractButton::clicked, this, [this, i] { select(i); });
+        // A click on the selected caption changes no tab: marking again keeps it checked.
+        connect(b, &QAbstractButton::clicked, this, [this, i] {
+            select(i);
+            mark(tabs_->currentIndex());
+        });
     }
     connect(tabs_, &QTabWidget::currentChanged, this, [this](int t) { mark(t); });
     mark(tabs_->currentIndex());
