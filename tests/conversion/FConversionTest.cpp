@@ -480,7 +480,6 @@ TEST_F(Conversion, ClosingAndReopeningStartsAfresh)
     EXPECT_EQ(from(Prefix)->currentRow(), 0);
 }
 
-// Run by hand (--gtest_also_run_disabled_tests) to look at the window.
 TEST_F(Conversion, ThePrefixTabRoundsHalfwayValuesUpAndWritesThePoint)
 {
     tabs->setCurrentIndex(Prefix);
@@ -492,6 +491,7 @@ TEST_F(Conversion, ThePrefixTabRoundsHalfwayValuesUpAndWritesThePoint)
     EXPECT_EQ(B->text(), "1.5E-3");
 }
 
+// Run by hand (--gtest_also_run_disabled_tests) to look at the window.
 TEST_F(Conversion, DISABLED_SaveScreenshot)
 {
     w->showForm();

@@ -22,6 +22,7 @@
 #include <QListWidget>
 
 namespace Fill_lists {
+namespace {
 
 void fill(QListWidget* from, QListWidget* to, ConvSkeleton::Units units)
 {
@@ -33,6 +34,8 @@ void fill(QListWidget* from, QListWidget* to, ConvSkeleton::Units units)
         list->setCurrentRow(0);
     }
 }
+
+} // namespace
 
 void fill_len(QListWidget* f, QListWidget* t) { fill(f, t, Calc_conv_len::units()); }
 void fill_area(QListWidget* f, QListWidget* t) { fill(f, t, Calc_conv_area::units()); }

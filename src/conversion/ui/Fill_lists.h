@@ -4,13 +4,9 @@
 // is filled in its converter's order. Each procedure fills the from-list,
 // selects its first entry, then does the same for the to-list; each selection
 // runs the tab's list handler.
-#include "conversion/ConvSkeleton.h"
-
 class QListWidget;
 
 namespace Fill_lists {
-
-void fill(QListWidget* from, QListWidget* to, ConvSkeleton::Units units);
 
 void fill_len(QListWidget* from, QListWidget* to);
 void fill_area(QListWidget* from, QListWidget* to);
