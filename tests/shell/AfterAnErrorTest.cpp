@@ -3,7 +3,7 @@
 // the real windows with typed keys and pastes.
 #include "runtime/Error.h"
 #include "shell/ui/Forms.h"
-#include "shell/ui/KeptValue.h"
+#include "shell/ui/NumberBox.h"
 #include "shell/ui/MDIForm1.h"
 #include "shell/ui/QuillApp.h"
 #include "shell/ui/ToolWindow.h"
@@ -181,7 +181,7 @@ TEST_F(AfterAnError, ABoxAndItsValueNeverDisagree)
         pasteFromMenu(b, "1E400");
         EXPECT_EQ(b->text(), before);
         EXPECT_EQ(rec.messages, QStringList{"Overflow"});
-        for (const KeptValue::Disagreement& d : KeptValue::disagreements(w->body()))
+        for (const NumberBox::Disagreement& d : NumberBox::disagreements(w->body()))
             ADD_FAILURE() << d.box->objectName().toStdString() << " shows " << d.shown << " but keeps " << d.kept;
     }
 }

@@ -6,7 +6,7 @@
 // whose number its window keeps shows that number. A hang aborts through a watchdog that names the step.
 #include "runtime/Error.h"
 #include "shell/ui/Forms.h"
-#include "shell/ui/KeptValue.h"
+#include "shell/ui/NumberBox.h"
 #include "shell/ui/MDIForm1.h"
 #include "shell/ui/ToolWindow.h"
 #include "shell/ui/WindowCatalog.h"
@@ -242,7 +242,7 @@ public:
                             bad(QString("%1%2[%3,%4]").arg(at, t->objectName()).arg(r).arg(c), item->text());
             for (auto* l : w->body()->findChildren<QListWidget*>())
                 for (int r = 0; r < l->count(); ++r) bad(at + l->objectName(), l->item(r)->text());
-            for (const KeptValue::Disagreement& d : KeptValue::disagreements(w->body()))
+            for (const NumberBox::Disagreement& d : NumberBox::disagreements(w->body()))
                 ADD_FAILURE() << step_.toStdString() << action_.toStdString() << " -> " << at.toStdString()
                               << d.box->objectName().toStdString() << " shows \"" << d.box->text().left(60).toStdString()
                               << "\" but its window keeps " << d.kept;

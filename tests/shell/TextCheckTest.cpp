@@ -1,7 +1,7 @@
 #include "runtime/Error.h"
 #include "shell/Calculator.h"
 #include "shell/ui/Funct_txt_check.h"
-#include "shell/ui/KeyHook.h"
+#include "shell/ui/NumberBox.h"
 
 #include "TestSupport.h"
 
@@ -41,7 +41,7 @@ TEST(KeyFilters, NumericAllowsEachSignAndPointOnce)
 TEST(KeyFilters, ARefusedKeyNeverReachesTheBox)
 {
     QLineEdit box;
-    KeyHook::onKeyPress(&box, [&box](int& k) { Funct_txt_check::key_numeric(k, &box); });
+    NumberBox::of(&box).onKeyPress([&box](int& k) { Funct_txt_check::key_numeric(k, &box); });
     QTest::keyClicks(&box, "1.2.3-x4-");
     EXPECT_EQ(box.text(), "1.23-4");
     QTest::keyClick(&box, Qt::Key_Backspace);

@@ -14,8 +14,7 @@
 #include "runtime/RtMath.h"
 #include "shell/Utilities.h"
 #include "shell/ui/Controls.h"
-#include "shell/ui/KeptValue.h"
-#include "shell/ui/KeyHook.h"
+#include "shell/ui/NumberBox.h"
 #include "shell/ui/Twips.h"
 
 #include <QGroupBox>
@@ -104,7 +103,7 @@ const SpeedKind kSpeeds[5] = {
 // Keys a box accepts, and those it accepts only once.
 void filterKeys(QLineEdit* box, const QString& allowed, const QString& once)
 {
-    KeyHook::onKeyPress(box, [box, allowed, once](int& k) {
+    NumberBox::of(box).onKeyPress([box, allowed, once](int& k) {
         if (k > 0xFFFF || !allowed.contains(QChar(k))) k = 0;
         const QString text = box->text();
         for (QChar c : once)
@@ -162,9 +161,10 @@ void FAero::setupUi(QWidget* body)
     const TabBoxes& en = boxes_[English];
     const TabBoxes& iso = boxes_[Iso];
     // The altitudes and speeds are kept in the models, in one unit for both tabs.
-    KeptValue::connect(en.alt, [this] { Txt_alt_Change(); });
-    KeptValue::connect(iso.alt, [this] { Txt_alt_iso_Change(); });
-    KeptValue::connect(en.dIsa, [this] { Txt_dISA_Change(); }, [this] { return dISA; });
+    connect(&NumberBox::of(en.alt), &NumberBox::changed, this, [this] { Txt_alt_Change(); });
+    connect(&NumberBox::of(iso.alt), &NumberBox::changed, this, [this] { Txt_alt_iso_Change(); });
+    NumberBox& dIsa = NumberBox::of(en.dIsa).keeps([this] { return dISA; });
+    connect(&dIsa, &NumberBox::changed, this, [this] { Txt_dISA_Change(); });
     // The ISO deviation only shows the English one converted; nothing reads it.
     iso.dIsa->setReadOnly(true);
 
@@ -176,8 +176,7 @@ void FAero::setupUi(QWidget* body)
         for (int s = Mach; s <= Qbar; ++s) {
             QLineEdit* b = boxes_[tab].speeds[s];
             filterKeys(b, QStringLiteral("0123456789."), QStringLiteral("."));
-            KeptValue::connect(b, {});
-            KeyHook::onKeyUp(b, [this, tab, s](int&, int) { speedKeyUp(tab, Speed(s)); });
+            NumberBox::of(b).onKeyUp([this, tab, s](int&, int) { speedKeyUp(tab, Speed(s)); });
         }
     }
 }

@@ -4,8 +4,7 @@
 #include "runtime/Parse.h"
 #include "shell/Utilities.h"
 #include "shell/ui/Funct_txt_check.h"
-#include "shell/ui/KeptValue.h"
-#include "shell/ui/KeyHook.h"
+#include "shell/ui/NumberBox.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -20,10 +19,12 @@ FlowWindow::FlowWindow(const QString& name, const QString& title, const FlowLayo
 void FlowWindow::setupUi(QWidget* body)
 {
     ui_ = FlowLayout::build(body, design_);
-    KeptValue::connect(ui_.mach, [this] { machChanged(); }, [this] { return mach_; });
-    KeptValue::connect(ui_.gama, [this] { TxtGama_Change(); }, [this] { return gama_; });
-    KeyHook::onKeyPress(ui_.mach, [this](int& k) { machKeyPress(k); });
-    KeyHook::onKeyPress(ui_.gama, [this](int& k) { TxtGama_KeyPress(k); });
+    NumberBox& mach = NumberBox::of(ui_.mach).onKeyPress([this](int& k) { machKeyPress(k); });
+    mach.keeps([this] { return mach_; });
+    connect(&mach, &NumberBox::changed, this, [this] { machChanged(); });
+    NumberBox& gama = NumberBox::of(ui_.gama).onKeyPress([this](int& k) { TxtGama_KeyPress(k); });
+    gama.keeps([this] { return gama_; });
+    connect(&gama, &NumberBox::changed, this, [this] { TxtGama_Change(); });
 }
 
 void FlowWindow::Form_Load()

@@ -23,7 +23,7 @@
 #include "runtime/Error.h"
 #include "shell/Utilities.h"
 #include "shell/ui/Controls.h"
-#include "shell/ui/KeyHook.h"
+#include "shell/ui/NumberBox.h"
 #include "shell/ui/Twips.h"
 
 #include <QLineEdit>
@@ -143,10 +143,11 @@ void FConversion::setupUi(QWidget* body)
         connect(from_[t], &QListWidget::currentRowChanged, this, [this, t] { list_Click(t); });
         connect(to_[t], &QListWidget::currentRowChanged, this, [this, t] { list_Click(t); });
     }
-    connect(Txt_A, &QLineEdit::textChanged, this, [this] { Txt_A_Change(); });
-    KeyHook::onKeyPress(Txt_A, [this](int& k) { Txt_A_KeyPress(k); });
-    KeyHook::onKeyUp(Txt_A, [this](int& k, int s) { Txt_A_KeyUp(k, s); });
-    KeyHook::onKeyDown(Txt_B, [this](int& k, int s) { Txt_B_KeyDown(k, s); });
+    // The converters read any text, one beyond the double range too.
+    NumberBox& a = NumberBox::of(Txt_A).takesAnyText();
+    a.onKeyPress([this](int& k) { Txt_A_KeyPress(k); }).onKeyUp([this](int& k, int s) { Txt_A_KeyUp(k, s); });
+    connect(&a, &NumberBox::changed, this, [this] { Txt_A_Change(); });
+    NumberBox::of(Txt_B).onKeyDown([this](int& k, int s) { Txt_B_KeyDown(k, s); });
 }
 
 void FConversion::Form_Load()

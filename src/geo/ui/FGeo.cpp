@@ -5,8 +5,7 @@
 #include "shell/Utilities.h"
 #include "shell/ui/Controls.h"
 #include "shell/ui/Funct_txt_check.h"
-#include "shell/ui/KeptValue.h"
-#include "shell/ui/KeyHook.h"
+#include "shell/ui/NumberBox.h"
 #include "shell/ui/Twips.h"
 
 #include <QComboBox>
@@ -125,10 +124,10 @@ QPushButton* FGeo::buildPoint(QWidget* body, Point p)
             QLineEdit* box =
                 Controls::textBox(frame, name, "0", Twips::rect(kColLeft[k], kRowTop[c], kColWidth[k], 315));
             box_[p][c][k] = box;
-            KeyHook::onKeyPress(box, [this, p, c, k](int& key) { txt_KeyPress(p, c, k, key); });
-            KeptValue::connect(
-                box, [this, p, c, k] { txt_Change(p, c, k); }, [this, p, c, k] { return entered_[p][c][k]; },
-                strictBox(p, c, k) ? KeptValue::Reading(rt::cdbl) : KeptValue::Reading());
+            NumberBox& n = NumberBox::of(box).onKeyPress([this, p, c, k](int& key) { txt_KeyPress(p, c, k, key); });
+            n.keeps([this, p, c, k] { return entered_[p][c][k]; },
+                    strictBox(p, c, k) ? NumberBox::Reading(rt::cdbl) : NumberBox::Reading());
+            connect(&n, &NumberBox::changed, this, [this, p, c, k] { txt_Change(p, c, k); });
         }
         auto* list = new QComboBox(frame);
         list->setObjectName(kListName[p][c]);

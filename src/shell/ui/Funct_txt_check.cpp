@@ -4,10 +4,8 @@
 #include "runtime/NumText.h"
 #include "runtime/Parse.h"
 #include "shell/Utilities.h"
-#include "shell/ui/KeyHook.h"
-#include "shell/ui/ToolWindow.h"
+#include "shell/ui/NumberBox.h"
 
-#include <QKeyEvent>
 #include <QLineEdit>
 #include <cmath>
 
@@ -46,65 +44,10 @@ double checkBounded(QLineEdit* box, double restore, double upper, std::optional<
 double check_0_59(QLineEdit* box, double restore) { return checkBounded(box, restore, 59, 0); }
 double check_0_5999(QLineEdit* box, double restore) { return checkBounded(box, restore, 59.99, std::nullopt); }
 
-namespace {
-// A number below the minimum that is still being typed: the box keeps it
-// until the user leaves the box or presses Enter, and then its change
-// handler runs again, no longer as typing, and the refusal puts the kept
-// value back.
-class Held : public QObject {
-public:
-    static constexpr const char* kName = "qm_held";
-    explicit Held(QLineEdit* box) : QObject(box), box_(box)
-    {
-        setObjectName(kName);
-        box->installEventFilter(this);
-    }
-    static Held* find(const QLineEdit* box)
-    {
-        return static_cast<Held*>(box->findChild<QObject*>(kName, Qt::FindDirectChildrenOnly));
-    }
-    static void set(QLineEdit* box, bool on)
-    {
-        Held* h = find(box);
-        if (!h && on) h = new Held(box);
-        if (h) h->on = on;
-    }
-    bool on = false;
-
-protected:
-    bool eventFilter(QObject*, QEvent* e) override
-    {
-        const bool enter = e->type() == QEvent::KeyPress && (static_cast<QKeyEvent*>(e)->key() == Qt::Key_Return
-                                                             || static_cast<QKeyEvent*>(e)->key() == Qt::Key_Enter);
-        // A popup (the box's context menu) takes the keyboard without the
-        // user leaving the box: a paste from it goes into the held text.
-        const bool left = e->type() == QEvent::FocusOut
-                       && static_cast<QFocusEvent*>(e)->reason() != Qt::PopupFocusReason;
-        if (on && (enter || left)) {
-            on = false;
-            if (!left || !closing()) emit box_->textChanged(box_->text());
-        }
-        return false;
-    }
-
-private:
-    // A window that is closing discards its values: leaving the box then
-    // checks nothing, and no message can stand over the closing window.
-    bool closing() const
-    {
-        for (const QWidget* w = box_; w; w = w->parentWidget())
-            if (const auto* window = qobject_cast<const ToolWindow*>(w)) return !window->isLoaded();
-        return false;
-    }
-
-    QLineEdit* box_;
-};
-} // namespace
-
 bool held(const QLineEdit* box)
 {
-    const Held* h = Held::find(box);
-    return h && h->on;
+    const NumberBox* n = NumberBox::find(box);
+    return n && n->held();
 }
 
 double check_range(QLineEdit* box, double& value, std::optional<double> minimum, std::optional<double> maximum,
@@ -115,8 +58,9 @@ double check_range(QLineEdit* box, double& value, std::optional<double> minimum,
         double v = rt::val(box->text());
         // A prefix of a number above the minimum may read below it ("1" of
         // "1.3"): while the user types, such a number is held, not refused.
-        const bool holding = minimum && v < *minimum && KeyHook::typing(box) && !(maximum && v > *maximum);
-        Held::set(box, holding);
+        NumberBox* n = NumberBox::find(box);
+        const bool holding = n && n->typing() && minimum && v < *minimum && !(maximum && v > *maximum);
+        if (n) n->setHeld(holding);
         if (holding) return;
         bool refused = false;
         auto restore = [&] {

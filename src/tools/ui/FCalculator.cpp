@@ -7,8 +7,7 @@
 #include "shell/Calculator.h"
 #include "shell/Utilities.h"
 #include "shell/ui/Controls.h"
-#include "shell/ui/KeptValue.h"
-#include "shell/ui/KeyHook.h"
+#include "shell/ui/NumberBox.h"
 #include "shell/ui/Twips.h"
 
 #include <QGroupBox>
@@ -101,10 +100,12 @@ void FCalculator::setupUi(QWidget* body)
         connect(b, &QPushButton::clicked, this, [this, f = ops[i].compute, division] { operate(f, division); });
     }
 
-    KeptValue::connect(x_val_result, [this] { x_val_result_Change(); }, [this] { return x; });
-    KeptValue::connect(y_val, [this] { y_val_Change(); }, [this] { return y; });
-    KeyHook::onKeyPress(x_val_result, [this](int& k) { x_val_result_KeyPress(k); });
-    KeyHook::onKeyPress(y_val, [this](int& k) { y_val_KeyPress(k); });
+    NumberBox& xBox = NumberBox::of(x_val_result).onKeyPress([this](int& k) { x_val_result_KeyPress(k); });
+    xBox.keeps([this] { return x; });
+    connect(&xBox, &NumberBox::changed, this, [this] { x_val_result_Change(); });
+    NumberBox& yBox = NumberBox::of(y_val).onKeyPress([this](int& k) { y_val_KeyPress(k); });
+    yBox.keeps([this] { return y; });
+    connect(&yBox, &NumberBox::changed, this, [this] { y_val_Change(); });
     connect(but_deg, &QRadioButton::toggled, this, [this](bool on) { if (on) but_deg_Click(); });
     connect(but_rad, &QRadioButton::toggled, this, [this](bool on) { if (on) but_rad_Click(); });
     connect(clearX, &QPushButton::clicked, this, [this] { Cmd_clear_x_Click(); });

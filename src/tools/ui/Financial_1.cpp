@@ -7,8 +7,7 @@
 #include "runtime/Parse.h"
 #include "runtime/RtMath.h"
 #include "shell/ui/Controls.h"
-#include "shell/ui/KeptValue.h"
-#include "shell/ui/KeyHook.h"
+#include "shell/ui/NumberBox.h"
 #include "shell/ui/Twips.h"
 
 #include <QEvent>
@@ -42,8 +41,7 @@ void Financial_1::setupUi(QWidget* body)
         QLineEdit* t = Controls::textBox(frame, name, text, r);
         t->installEventFilter(this); // the focus handler
         // The window reads the boxes when a button is pressed.
-        KeptValue::connect(t, {});
-        KeyHook::onKeyPress(t, [this, keys](int& k) {
+        NumberBox::of(t).onKeyPress([this, keys](int& k) {
             Lbl_stat_fin->clear();
             if (k > 0xFFFF || !keys.contains(QChar(k))) k = 0;
         });
