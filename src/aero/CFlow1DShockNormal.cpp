@@ -32,7 +32,7 @@ void CFlow1DShockNormal::recompute()
     const Checked n = (g - 1) * m * m + 2;
     const Checked pressureRise = Checked(2) * g * pow(m, 2) - (g - 1);
 
-    my_ = d > 0 ? rt::sqr(n / d).v : 0;
+    my_ = d > 0 ? rt::sqrt(n / d).v : 0;
     psy2psx_ = (pressureRise / (g + 1)).v;
     if (d > 0)
         pty2ptx_ = (pow((g + 1) * pow(m, 2) / n, g / (g - 1)) * pow((g + 1) / pressureRise, Checked(1) / (g - 1))).v;

@@ -29,7 +29,7 @@ void Cl_Alt_spd::kcasFromMach()
     refreshT();
     const Checked m = mach_;
     const Checked qc = rt::pow(Checked(1) + Checked(0.2) * rt::pow(m, 2), 3.5) - 1;
-    kcas_ = (Checked(a0Root5) * rt::sqr(rt::pow(Checked(delta()) * qc + 1, invGammaRatio) - 1)).v;
+    kcas_ = (Checked(a0Root5) * rt::sqrt(rt::pow(Checked(delta()) * qc + 1, invGammaRatio) - 1)).v;
 }
 
 void Cl_Alt_spd::keasFromMach()
@@ -38,19 +38,19 @@ void Cl_Alt_spd::keasFromMach()
     kcasFromMach();
     const Checked d = delta();
     const Checked qc = impactPressure(kcas_);
-    keas_ = (Checked(a0Root5) * rt::sqr(d * (rt::pow(qc / d + 1, invGammaRatio) - 1))).v;
+    keas_ = (Checked(a0Root5) * rt::sqrt(d * (rt::pow(qc / d + 1, invGammaRatio) - 1))).v;
 }
 
 void Cl_Alt_spd::ktasFromMach()
 {
     refreshT();
-    ktas_ = (Checked(mach_) * aPerRootK * rt::sqr(tIsa_)).v;
+    ktas_ = (Checked(mach_) * aPerRootK * rt::sqrt(tIsa_)).v;
 }
 
 void Cl_Alt_spd::qbarFromMach()
 {
     refreshT();
-    ktas_ = (Checked(mach_) * aPerRootK * rt::sqr(tIsa_)).v;
+    ktas_ = (Checked(mach_) * aPerRootK * rt::sqrt(tIsa_)).v;
     const Checked v = Checked(ktas_) * vel_.kt2fps();
     qbar_ = (Checked(0.5) * rho() * rt::pow(v, 2)).v;
 }
@@ -58,26 +58,26 @@ void Cl_Alt_spd::qbarFromMach()
 void Cl_Alt_spd::ktasFromQbar()
 {
     refreshT();
-    ktas_ = (rt::sqr(Checked(2) * qbar_ / rho()) * vel_.fps2kt()).v;
+    ktas_ = (rt::sqrt(Checked(2) * qbar_ / rho()) * vel_.fps2kt()).v;
 }
 
 void Cl_Alt_spd::machFromKtas()
 {
     refreshT();
-    mach_ = (Checked(ktas_) / (Checked(aPerRootK) * rt::sqr(tIsa_))).v;
+    mach_ = (Checked(ktas_) / (Checked(aPerRootK) * rt::sqrt(tIsa_))).v;
 }
 
 void Cl_Alt_spd::machFromKeas()
 {
     refreshT();
-    mach_ = (Checked(keas_) / (Checked(a0) * rt::sqr(delta()))).v;
+    mach_ = (Checked(keas_) / (Checked(a0) * rt::sqrt(delta()))).v;
 }
 
 void Cl_Alt_spd::machFromKcas()
 {
     refreshT();
     const Checked qc = impactPressure(kcas_);
-    mach_ = rt::sqr(Checked(5) * (rt::pow(qc / delta() + 1, invGammaRatio) - 1)).v;
+    mach_ = rt::sqrt(Checked(5) * (rt::pow(qc / delta() + 1, invGammaRatio) - 1)).v;
 }
 
 void Cl_Alt_spd::setzen_hft(double h)

@@ -7,7 +7,7 @@ namespace geo {
 inline double magnitude(double x, double y, double z)
 {
     const rt::Checked cx = x, cy = y, cz = z;
-    return rt::sqr(cx * cx + cy * cy + cz * cz).v;
+    return rt::sqrt(cx * cx + cy * cy + cz * cz).v;
 }
 
 } // namespace geo

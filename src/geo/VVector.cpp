@@ -29,7 +29,7 @@ void vectorOf(const VVector::Vec& p0, const VVector::Vec& p1, VVector::Vec& v, d
         v[i] = (Checked(p1[i]) - p0[i]).v;
         mag = plusSquare(mag, v[i]);
     }
-    mag = rt::sqr(mag);
+    mag = rt::sqrt(mag);
     if (mag > eps)
         for (int i = 0; i < 3; ++i) unit[i] = v[i] / mag;
 }
@@ -117,7 +117,7 @@ void VVector::calc_xprodAB()
     xprodAB[2] = minor(a[0], b[1], a[1], b[0]);
     magXPAB = 0;
     for (int i = 0; i < 3; ++i) magXPAB = plusSquare(magXPAB, xprodAB[i]);
-    magXPAB = rt::sqr(magXPAB);
+    magXPAB = rt::sqrt(magXPAB);
     if (magXPAB > eps)
         for (int i = 0; i < 3; ++i) ABUVXprod[i] = xprodAB[i] / magXPAB;
 }

@@ -1,7 +1,7 @@
 #include "quantities/cl_number_prefix.h"
 
 #include "runtime/Format.h"
-#include "runtime/RtMath.h"
+#include "runtime/Checked.h"
 
 namespace {
 
@@ -18,10 +18,10 @@ void cl_number_prefix::setzen_pref(double value, int index)
         double base = value;
         if (e > 0) {
             value_[index] = rt::chk(value);
-            base = rt::mul(value, e == 1 ? 10.0 : rt::pow(10, e));
+            base = (rt::Checked(value) * (e == 1 ? 10.0 : rt::pow(10, e))).v;
         } else if (e < 0) {
             value_[index] = rt::chk(value);
-            base = rt::div(value, e == -1 ? 10.0 : rt::pow(10, -e));
+            base = (rt::Checked(value) / (e == -1 ? 10.0 : rt::pow(10, -e))).v;
         }
         value_[kUnit] = rt::chk(base);
     }
@@ -39,7 +39,7 @@ void cl_number_prefix::fill_pref()
     const double u = value_[kUnit];
     for (int i = 0; i < 17; ++i) {
         const int e = kPower[i];
-        if (e > 0) value_[i] = rt::div(u, rt::pow(10, e));
-        else if (e < 0) value_[i] = rt::mul(u, rt::pow(10, -e));
+        if (e > 0) value_[i] = (rt::Checked(u) / rt::pow(10, e)).v;
+        else if (e < 0) value_[i] = (rt::Checked(u) * rt::pow(10, -e)).v;
     }
 }

@@ -1,5 +1,7 @@
 #include "runtime/RtMath.h"
 
+#include "runtime/Checked.h"
+
 #include "runtime/Error.h"
 
 #include <cmath>
@@ -13,14 +15,26 @@ double chk(double x)
     return x;
 }
 
+namespace {
+
 double div(double a, double b)
 {
     if (std::isnan(a) || std::isnan(b)) raise(Err::InvalidCall);
     if (b == 0) raise(a == 0 ? Err::Overflow : Err::DivisionByZero);
     return chk(a / b);
 }
+double mul(double a, double b) { return chk(chk(a) * chk(b)); }
+double add(double a, double b) { return chk(chk(a) + chk(b)); }
+double sub(double a, double b) { return chk(chk(a) - chk(b)); }
 
-double sqr(double x)
+} // namespace
+
+Checked operator+(Checked a, Checked b) { return add(a.v, b.v); }
+Checked operator-(Checked a, Checked b) { return sub(a.v, b.v); }
+Checked operator*(Checked a, Checked b) { return mul(a.v, b.v); }
+Checked operator/(Checked a, Checked b) { return div(a.v, b.v); }
+
+double sqrt(double x)
 {
     if (x < 0 || std::isnan(x)) raise(Err::InvalidCall);
     return chk(std::sqrt(x));
@@ -47,8 +61,4 @@ double atn(double x) { return chk(std::atan(chk(x))); }
 double sin(double x) { return chk(std::sin(chk(x))); }
 double cos(double x) { return chk(std::cos(chk(x))); }
 double tan(double x) { return chk(std::tan(chk(x))); }
-double mul(double a, double b) { return chk(chk(a) * chk(b)); }
-double add(double a, double b) { return chk(chk(a) + chk(b)); }
-double sub(double a, double b) { return chk(chk(a) - chk(b)); }
-
 } // namespace rt

@@ -2,12 +2,12 @@
 // Elementary functions that fail instead of giving inf or nan: a result beyond
 // the double range is "Overflow", an argument outside the domain is
 // "Invalid procedure call or argument", x / 0 is "Division by zero".
-// No caller ever sees inf or nan.
+// No caller ever sees inf or nan. The four operations are checked as
+// rt::Checked (Checked.h), so that a formula reads as one.
 namespace rt {
 
 double chk(double x);               // inf -> Overflow, nan -> InvalidCall
-double div(double a, double b);     // a / b
-double sqr(double x);               // square root
+double sqrt(double x);
 double log(double x);               // natural logarithm
 double exp(double x);
 double pow(double base, double e);  // the ^ operator
@@ -15,8 +15,5 @@ double atn(double x);
 double sin(double x);
 double cos(double x);
 double tan(double x);
-double mul(double a, double b);
-double add(double a, double b);
-double sub(double a, double b);
 
 } // namespace rt

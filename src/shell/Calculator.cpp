@@ -13,7 +13,7 @@ double arcsin(double x)
     rt::trap([&] {
         if (x == 1) r = 2 * std::atan(1.0);
         else if (x == -1) r = -2 * std::atan(1.0);
-        else r = rt::atn(x / rt::sqr(-x * x + 1));
+        else r = rt::atn(x / rt::sqrt(-x * x + 1));
     });
     return r;
 }
@@ -24,7 +24,7 @@ double arccos(double x)
     rt::trap([&] {
         if (x == 1) r = 0;
         else if (x == -1) r = 4 * std::atan(1.0);
-        else r = rt::atn(-x / rt::sqr(-x * x + 1)) + 2 * std::atan(1.0);
+        else r = rt::atn(-x / rt::sqrt(-x * x + 1)) + 2 * std::atan(1.0);
     });
     return r;
 }

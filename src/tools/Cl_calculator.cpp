@@ -61,12 +61,12 @@ double Cl_calculator::arcsin(double x) const
 {
     if (x == 1) return pi / 2;
     if (x == -1) return -pi / 2;
-    return rt::atn(x / rt::sqr(1 - x * x));
+    return rt::atn(x / rt::sqrt(1 - x * x));
 }
 
 double Cl_calculator::arccos(double x) const
 {
     if (x == 1) return 0;
     if (x == -1) return pi;
-    return rt::atn(-x / rt::sqr(1 - x * x)) + 2 * std::atan(1.0);
+    return rt::atn(-x / rt::sqrt(1 - x * x)) + 2 * std::atan(1.0);
 }

@@ -52,7 +52,7 @@ TEST(CheckedArithmetic, EachFailingStepRaisesItsMessage)
         {"10 ^ 400", [] { return rt::pow(Checked(10), 400).v; }, overflow},
         {"-10 ^ 401", [] { return rt::pow(Checked(-10), 401).v; }, overflow},
         {"2 ^ inf", [] { return rt::pow(Checked(2), inf).v; }, overflow},
-        {"sqr(-1)", [] { return rt::sqr(Checked(-1)).v; }, invalid},
+        {"sqrt(-1)", [] { return rt::sqrt(Checked(-1)).v; }, invalid},
         {"exp(710)", [] { return rt::exp(Checked(710)).v; }, overflow},
         {"log(0)", [] { return rt::log(0); }, invalid},
         {"log(-1)", [] { return rt::log(-1); }, invalid},

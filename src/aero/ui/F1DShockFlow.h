@@ -8,7 +8,4 @@ class F1DShockFlow : public FlowModelWindow<CFlow1DShockNormal> {
     Q_OBJECT
 public:
     F1DShockFlow();
-
-    void txtMx_Change() { machChanged(); }
-    void txtMx_KeyPress(int& keyAscii) { machKeyPress(keyAscii); }
 };

@@ -8,10 +8,10 @@
 #include "quantities/Pressure.h"
 #include "quantities/Temperature.h"
 #include "quantities/Velocity.h"
+#include "runtime/Checked.h"
 #include "runtime/Error.h"
 #include "runtime/NumText.h"
 #include "runtime/Parse.h"
-#include "runtime/RtMath.h"
 #include "shell/Utilities.h"
 #include "shell/ui/Controls.h"
 #include "shell/ui/NumberBox.h"
@@ -231,12 +231,12 @@ void FAero::Txt_alt_iso_Change()
     rt::trap([&] {
         const TabBoxes& b = boxes_[Iso];
         Objects& o = *o_;
-        alt_ft = rt::mul(rt::val(b.alt->text()), o.len.m2ft());
+        alt_ft = (rt::Checked(rt::val(b.alt->text())) * o.len.m2ft()).v;
         o.atm.setzen_hft(alt_ft);
         o.spd.setzen_hft(alt_ft);
         auto times = [](std::optional<double> x, double factor) -> std::optional<double> {
             if (!x) return std::nullopt;
-            return rt::mul(*x, factor);
+            return (rt::Checked(*x) * factor).v;
         };
         put(b.props[0], times(o.atm.out_rho(), o.dens.slugft32Kgm3()));
         put(b.props[1], times(o.atm.out_press_pft2(), o.press.psf2Pa()));
@@ -261,8 +261,8 @@ void FAero::speedKeyUp(Tab tab, Speed read)
         // The ISO tab shows km/h and Pa; the model works in knots and lb/ft^2.
         auto convert = [&](double x, Unit u, bool entering) {
             if (tab == English || u == Unit::None) return x;
-            if (u == Unit::Knots) return rt::mul(x, entering ? o.vel.kmh2kt() : o.vel.kt2kmh());
-            return rt::mul(x, entering ? o.press.Pa2psf() : o.press.psf2Pa());
+            if (u == Unit::Knots) return (rt::Checked(x) * (entering ? o.vel.kmh2kt() : o.vel.kt2kmh())).v;
+            return (rt::Checked(x) * (entering ? o.press.Pa2psf() : o.press.psf2Pa())).v;
         };
         const SpeedKind& in = kSpeeds[read];
         (o.spd.*in.set)(convert(rt::val(boxes[read]->text()), in.unit, true));

@@ -8,7 +8,4 @@ class FIsentCompFlow : public FlowModelWindow<CFlow1dis> {
     Q_OBJECT
 public:
     FIsentCompFlow();
-
-    void txtMach_Change() { machChanged(); }
-    void txtMach_KeyPress(int& keyAscii) { machKeyPress(keyAscii); }
 };

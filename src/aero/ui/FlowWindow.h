@@ -32,7 +32,7 @@ protected:
     void setupUi(QWidget* body) override;
     void Form_Load() override;
 
-    // The Mach box's handlers, under the name each window gives its box.
+    // The Mach box's handlers (txtMach, txtMx): one pair for both windows.
     void machChanged();
     void machKeyPress(int& keyAscii);
 

@@ -38,13 +38,13 @@ QList<FCalculator::Button> FCalculator::operations()
         return std::nullopt;
     };
     return {
-        {"cmd_Sum", "x + y", [this]() -> R { return rt::add(y, x); }},
-        {"cmd_Substract", "x - y", [this]() -> R { return rt::sub(x, y); }},
-        {"cmd_mult", "x * y", [this]() -> R { return rt::mul(y, x); }},
-        {"cmd_Fdiv", "x / y", [this, refuse]() -> R { return y == 0 ? refuse("Division by 0") : rt::div(x, y); }},
-        {"cmd_x2", "x^2", [this]() -> R { return rt::mul(x, x); }},
+        {"cmd_Sum", "x + y", [this]() -> R { return (rt::Checked(y) + x).v; }},
+        {"cmd_Substract", "x - y", [this]() -> R { return (rt::Checked(x) - y).v; }},
+        {"cmd_mult", "x * y", [this]() -> R { return (rt::Checked(y) * x).v; }},
+        {"cmd_Fdiv", "x / y", [this, refuse]() -> R { return y == 0 ? refuse("Division by 0") : (rt::Checked(x) / y).v; }},
+        {"cmd_x2", "x^2", [this]() -> R { return (rt::Checked(x) * x).v; }},
         {"cmd_x3", "x^3", [this]() -> R { return (rt::Checked(x) * x * x).v; }},
-        {"cmd_sqrt", "sqrt(x)", [this, silent]() -> R { return x < 0 ? silent : R(rt::sqr(x)); }},
+        {"cmd_sqrt", "sqrt(x)", [this, silent]() -> R { return x < 0 ? silent : R(rt::sqrt(x)); }},
         // A negative base has a real power only for a whole exponent.
         {"cmd_xtoy", "x^y", [this, silent]() -> R { return x < 0 && !isWhole(y) ? silent : R(rt::pow(x, y)); }},
         {"cmd_10tox", "10^x", [this]() -> R { return rt::pow(10, x); }},
@@ -58,7 +58,7 @@ QList<FCalculator::Button> FCalculator::operations()
         {"Cmd_sin", "sin(x)", [this]() -> R { return rt::sin(toRadians(x)); }},
         {"Cmd_cos", "cos(x)", [this]() -> R { return rt::cos(toRadians(x)); }},
         {"Cmd_tan", "tan(x)", [this]() -> R { return rt::tan(toRadians(x)); }},
-        {"Cmd_invx", "1/x", [this, refuse]() -> R { return x == 0 ? refuse("Division by 0!") : rt::div(1, x); }},
+        {"Cmd_invx", "1/x", [this, refuse]() -> R { return x == 0 ? refuse("Division by 0!") : (rt::Checked(1) / x).v; }},
         {"Cmd_asin", "asin(x)",
          [this, silent]() -> R { return std::fabs(x) > 1 ? silent : R(fromRadians(Calculator::arcsin(x))); }},
         {"Cmd_acos", "acos(x)",

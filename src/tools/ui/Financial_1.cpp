@@ -5,7 +5,7 @@
 #include "runtime/Financial.h"
 #include "runtime/Format.h"
 #include "runtime/Parse.h"
-#include "runtime/RtMath.h"
+#include "runtime/Checked.h"
 #include "shell/ui/Controls.h"
 #include "shell/ui/NumberBox.h"
 #include "shell/ui/Twips.h"
@@ -170,7 +170,7 @@ void Financial_1::ratePerPeriod()
     // overflow.
     const int hundredths = pay_per_year * 100;
     if (hundredths < -32768 || hundredths > 32767) rt::raise(rt::Err::Overflow);
-    i_period = rt::div(i_perc_year, hundredths);
+    i_period = (rt::Checked(i_perc_year) / hundredths).v;
 }
 
 double Financial_1::aboveZeroLimit(double value) const
