@@ -35,6 +35,8 @@
 #include <QTest>
 #include <QToolButton>
 
+#include <functional>
+
 namespace {
 
 enum Tab { Length = 0, Area, Volume, Mass, Force, Press, Work, Power, Time, Freq, Temp, Density, Angle, Torque,
@@ -166,6 +168,46 @@ TEST_F(Conversion, PickingUnitsConvertsAtOnce)
     EXPECT_EQ(B->text(), "12.0000");
 }
 
+// The marked entry is the unit converted, whatever the keys and clicks:
+// exactly one entry stays selected and it is the list's current one.
+TEST_F(Conversion, AUnitListAlwaysKeepsOneSelectedEntry)
+{
+    w->showForm();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(w));
+    pick(Length, 3, 2); // km to m
+    A->setText("1");
+    QListWidget* list = to(Length);
+    auto clickRow = [list](int row, Qt::KeyboardModifiers mods) {
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, mods, list->visualItemRect(list->item(row)).center());
+    };
+    auto marks = [list] {
+        QStringList rows;
+        for (QListWidgetItem* i : list->selectedItems()) rows << QString::number(list->row(i));
+        return rows.join(u',');
+    };
+    struct Step {
+        const char* what;
+        std::function<void()> act;
+        int row;
+        const char* output;
+    };
+    const Step steps[] = {
+        {"Ctrl+click on the selected entry", [&] { clickRow(2, Qt::ControlModifier); }, 2, "1000.0000"},
+        {"Ctrl+Space", [&] { QTest::keyClick(list, Qt::Key_Space, Qt::ControlModifier); }, 2, "1000.0000"},
+        {"Ctrl+click on another entry", [&] { clickRow(5, Qt::ControlModifier); }, 5, "3280.84"},
+        {"Ctrl+Down", [&] { QTest::keyClick(list, Qt::Key_Down, Qt::ControlModifier); }, 6, "1094.0000"},
+        {"Ctrl+Up", [&] { QTest::keyClick(list, Qt::Key_Up, Qt::ControlModifier); }, 5, "3280.84"},
+        {"Shift+click", [&] { clickRow(1, Qt::ShiftModifier); }, 1, "1.0000E+05"},
+        {"Ctrl+Space again", [&] { QTest::keyClick(list, Qt::Key_Space, Qt::ControlModifier); }, 1, "1.0000E+05"},
+    };
+    for (const Step& s : steps) {
+        s.act();
+        EXPECT_EQ(list->currentRow(), s.row) << s.what;
+        EXPECT_EQ(marks(), QString::number(s.row)) << s.what;
+        EXPECT_EQ(B->text(), s.output) << s.what;
+    }
+}
+
 TEST_F(Conversion, TypingRecalculatesOnEveryKey)
 {
     pick(Length, 3, 0); // km to mm
@@ -248,6 +290,43 @@ TEST_F(Conversion, TabChangesResetOrKeepTheBoxes)
     EXPECT_EQ(from(Area)->currentRow(), 2);
     EXPECT_EQ(to(Area)->currentRow(), 8);
     EXPECT_EQ(B->text(), "2.4700E-04");
+}
+
+// The text a page change writes into the input box is selected, as on
+// opening: the first key typed replaces it.
+TEST_F(Conversion, APageChangeSelectsTheTextItWritesIntoTheInput)
+{
+    w->showForm();
+    QApplication::setActiveWindow(w);
+    A->setFocus();
+    auto caption = [this](int t) { return child<QToolButton>(w, QString("Conversions_tab%1").arg(t)); };
+
+    // A click on a caption leaves the focus in the box.
+    QTest::mouseClick(caption(Prefix), Qt::LeftButton);
+    ASSERT_EQ(QApplication::focusWidget(), A);
+    EXPECT_EQ(A->selectedText(), "1");
+    QTest::keyClicks(A, "5");
+    EXPECT_EQ(A->text(), "5");
+    EXPECT_EQ(B->text(), "5.0E0");
+
+    QTest::mouseClick(caption(Nbrs), Qt::LeftButton);
+    EXPECT_EQ(A->selectedText(), "0");
+    QTest::keyClicks(A, "7");
+    EXPECT_EQ(A->text(), "7");
+    EXPECT_EQ(B->text(), "7");
+
+    // Ctrl+Tab from the box turns to the prefix page the same way.
+    QTest::keyClick(A, Qt::Key_Tab, Qt::ControlModifier);
+    ASSERT_EQ(tabs->currentIndex(), Prefix);
+    QTest::keyClicks(A, "5");
+    EXPECT_EQ(A->text(), "5");
+    EXPECT_EQ(B->text(), "5.0E0");
+
+    // A page that writes nothing keeps the text and the caret.
+    QTest::keyClick(A, Qt::Key_Tab, Qt::ControlModifier);
+    ASSERT_EQ(tabs->currentIndex(), Length);
+    QTest::keyClicks(A, "2");
+    EXPECT_EQ(A->text(), "52");
 }
 
 TEST_F(Conversion, TheTabCaptionsSwitchTabs)

@@ -74,6 +74,24 @@ const Tab tabs[FConversion::tabCount] = {
 constexpr int tabsPerRow = 5;
 constexpr int tabRowHeight = 21; // pixels
 
+// A unit list whose one selected entry is always the unit converted: a
+// Ctrl+click or Ctrl+Space on the selected entry, which would clear its mark
+// and leave the conversion on it, selects it again.
+class UnitList : public QListWidget {
+public:
+    using QListWidget::QListWidget;
+
+protected:
+    QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex& index,
+                                                         const QEvent* event) const override
+    {
+        const QItemSelectionModel::SelectionFlags command = QListWidget::selectionCommand(index, event);
+        if (command & (QItemSelectionModel::Deselect | QItemSelectionModel::Toggle))
+            return QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows;
+        return command;
+    }
+};
+
 QString numberDigits(int fromPosition)
 {
     const int base = Calc_conv_numbers::baseAt(fromPosition);
@@ -86,16 +104,16 @@ FConversion::FConversion() : ToolWindow("FConversion")
 {
     setWindowTitle("Conversion");
     // Wider than designed (4860): the output box takes a result such as
-    // "123455999999999950848.0000" whole in the desktop font.
-    setClientSize(6120, 4785);
-    setFixedSize(Twips::px(6120), Twips::px(4785));
+    // "-123456000000000000000.0000" whole in the desktop font.
+    setClientSize(6210, 4785);
+    setFixedSize(Twips::px(6210), Twips::px(4785));
 }
 
 void FConversion::setupUi(QWidget* body)
 {
     Conversions = new QTabWidget(body);
     Conversions->setObjectName("Conversions");
-    Conversions->setGeometry(Twips::rect(45, 0, 6030, 4065));
+    Conversions->setGeometry(Twips::rect(45, 0, 6120, 4065));
     Conversions->tabBar()->hide();
     // The captions are built before the pages: the keyboard reaches them first.
     QList<QAbstractButton*> captions;
@@ -113,7 +131,7 @@ void FConversion::setupUi(QWidget* body)
         page->setObjectName(QString("Conversions_page%1").arg(t));
         Conversions->addTab(page, tabs[t].caption);
         auto list = [page](const char* name, int left) {
-            auto* l = new QListWidget(page);
+            auto* l = new UnitList(page);
             l->setObjectName(name);
             // Wider than designed (1590), sharing the window's width.
             l->setGeometry(Twips::rect(left, 1500, 2550, 2010));
@@ -130,10 +148,10 @@ void FConversion::setupUi(QWidget* body)
     // Both buttons are wider than designed (420 and 840) and fill the gaps
     // beside the boxes, so their captions do not run into their frames.
     auto* arrow = Controls::button(body, "Cmd_Dir_Conv", "==>", Twips::rect(1815, 4215, 510, 285));
-    Txt_B = Controls::textBox(body, "Txt_B", QString(), Twips::rect(2370, 4215, 2790, 285));
+    Txt_B = Controls::textBox(body, "Txt_B", QString(), Twips::rect(2370, 4215, 2880, 285));
     Txt_B->setReadOnly(true);
     // Neither button has an action. "Swap A/B" stands right of the output box.
-    auto* swap = Controls::button(body, "Command1", "Swap A/B", Twips::rect(5205, 4215, 870, 285));
+    auto* swap = Controls::button(body, "Command1", "Swap A/B", Twips::rect(5295, 4215, 870, 285));
     // After "Swap A/B" the keyboard comes round to the captions (one stop) and the shown page's lists.
     setKeyboardOrder({Txt_A, Txt_B, arrow, swap});
     row->takeTabKeysFrom(body);
@@ -166,15 +184,23 @@ void FConversion::Conversions_Click(int)
     tab_index = Conversions->currentIndex();
     // Setting the input box recalculates through its change handler.
     if (tab_index == numbersTab) {
-        Txt_A->setText("0");
+        writeInput("0");
         Txt_B->setText("0");
         return;
     }
     if (tab_index == prefixTab) {
-        Txt_A->setText("1");
+        writeInput("1");
         Txt_B->setText("1");
     }
     recalculate(tab_index);
+}
+
+void FConversion::writeInput(const QString& text)
+{
+    Txt_A->setText(text);
+    // Selected, as on opening: the first key typed replaces the text instead
+    // of landing beside it (the box refuses Backspace).
+    Txt_A->selectAll();
 }
 
 void FConversion::Txt_A_KeyPress(int& keyAscii)

@@ -42,6 +42,8 @@ private:
     // and writes the output box when the conversion completes; a run-time
     // error is reported and leaves the output box as it was.
     void recalculate(int t);
+    // A page change's new input text, which recalculates through the change handler.
+    void writeInput(const QString& text);
 
     QTabWidget* Conversions = nullptr;
     QLineEdit* Txt_A = nullptr;
