@@ -13,6 +13,10 @@ class QListWidget;
 class QPushButton;
 class QTabWidget;
 
+namespace ConvSkeleton {
+struct Converter;
+}
+
 class FConversion : public ToolWindow {
     Q_OBJECT
 public:
@@ -32,6 +36,9 @@ public:
 
     // The window's record of the current tab (written at load and on tab changes).
     int tabIndex() const { return tab_index; }
+
+    // The converter of tab `tab` (0 to tabCount - 1), as its lists and its recalculation read it.
+    static const ConvSkeleton::Converter& converterOf(int tab);
 
 protected:
     void setupUi(QWidget* body) override;
