@@ -20,10 +20,11 @@ constexpr ConvSkeleton::Table<Power, names.size()> table = {{
     {{M(calpsec2W), M(calpsec2Hp), M(calpsec2Btupm), same}},
 }};
 static_assert(ConvSkeleton::complete(table), "every two different units need a formula");
+#undef M
 
 } // namespace
 
-ConvSkeleton::Units units() { return names; }
+constinit const ConvSkeleton::Converter converter{names, conv_power};
 
 ConvSkeleton::Output conv_power(int from, int to, QStringView input)
 {

@@ -96,10 +96,11 @@ constexpr ConvSkeleton::Table<Factors, names.size()> table = {{
       F(x * q.V.gal2lit()), F(x * q.V.gal2floz()), F(x * q.V.gal2floz() / q.V.cup2Floz()), same}},
 }};
 static_assert(ConvSkeleton::complete(table), "every two different units need a formula");
+#undef F
 
 } // namespace
 
-ConvSkeleton::Units units() { return names; }
+constinit const ConvSkeleton::Converter converter{names, conv_vol};
 
 ConvSkeleton::Output conv_vol(int from, int to, QStringView input)
 {

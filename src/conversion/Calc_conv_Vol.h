@@ -3,6 +3,6 @@
 #include "conversion/ConvSkeleton.h"
 
 namespace Calc_conv_Vol {
-ConvSkeleton::Units units();
+extern const ConvSkeleton::Converter converter;
 ConvSkeleton::Output conv_vol(int from, int to, QStringView input);
 }

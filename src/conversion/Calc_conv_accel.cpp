@@ -20,10 +20,11 @@ constexpr ConvSkeleton::Table<accel, names.size()> table = {{
     {{M(ins22cms2), M(ins22ms2), M(ins22fps2), same}},
 }};
 static_assert(ConvSkeleton::complete(table), "every two different units need a formula");
+#undef M
 
 } // namespace
 
-ConvSkeleton::Units units() { return names; }
+constinit const ConvSkeleton::Converter converter{names, conv_accel};
 
 ConvSkeleton::Output conv_accel(int from, int to, QStringView input)
 {

@@ -4,6 +4,6 @@
 #include "conversion/ConvSkeleton.h"
 
 namespace Calc_conv_accel {
-ConvSkeleton::Units units();
+extern const ConvSkeleton::Converter converter;
 ConvSkeleton::Output conv_accel(int from, int to, QStringView input);
 }

@@ -18,10 +18,11 @@ constexpr ConvSkeleton::Table<Angle, names.size()> table = {{
     {{M(rad2deg), same}},
 }};
 static_assert(ConvSkeleton::complete(table), "every two different units need a formula");
+#undef M
 
 } // namespace
 
-ConvSkeleton::Units units() { return names; }
+constinit const ConvSkeleton::Converter converter{names, conv_angle};
 
 ConvSkeleton::Output conv_angle(int from, int to, QStringView input)
 {

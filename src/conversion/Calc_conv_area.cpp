@@ -74,10 +74,11 @@ constexpr ConvSkeleton::Table<Factors, names.size()> table = {{
       F(x / q.A.acr2ha()), same}},
 }};
 static_assert(ConvSkeleton::complete(table), "every two different units need a formula");
+#undef F
 
 } // namespace
 
-ConvSkeleton::Units units() { return names; }
+constinit const ConvSkeleton::Converter converter{names, conv_area};
 
 ConvSkeleton::Output conv_area(int from, int to, QStringView input)
 {

@@ -20,10 +20,11 @@ constexpr ConvSkeleton::Table<Density, names.size()> table = {{
     {{M(lbcuft2kgm3), M(lbcuft2grcm3), M(lbcuft2lbcuin), same}},
 }};
 static_assert(ConvSkeleton::complete(table), "every two different units need a formula");
+#undef M
 
 } // namespace
 
-ConvSkeleton::Units units() { return names; }
+constinit const ConvSkeleton::Converter converter{names, conv_dens};
 
 ConvSkeleton::Output conv_dens(int from, int to, QStringView input)
 {

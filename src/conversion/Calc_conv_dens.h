@@ -3,6 +3,6 @@
 #include "conversion/ConvSkeleton.h"
 
 namespace Calc_conv_dens {
-ConvSkeleton::Units units();
+extern const ConvSkeleton::Converter converter;
 ConvSkeleton::Output conv_dens(int from, int to, QStringView input);
 }

@@ -22,10 +22,11 @@ constexpr ConvSkeleton::Table<Force, names.size()> table = {{
     {{M(oz2grf), M(oz2kgf), M(oz2N), M(oz2dyne), M(oz2lb), same}},
 }};
 static_assert(ConvSkeleton::complete(table), "every two different units need a formula");
+#undef M
 
 } // namespace
 
-ConvSkeleton::Units units() { return names; }
+constinit const ConvSkeleton::Converter converter{names, conv_force};
 
 ConvSkeleton::Output conv_force(int from, int to, QStringView input)
 {

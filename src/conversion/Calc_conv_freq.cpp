@@ -20,10 +20,11 @@ constexpr ConvSkeleton::Table<freq, names.size()> table = {{
     {{M(RPM2Hz), M(RPM2rps), M(RPM2degps), same}},
 }};
 static_assert(ConvSkeleton::complete(table), "every two different units need a formula");
+#undef M
 
 } // namespace
 
-ConvSkeleton::Units units() { return names; }
+constinit const ConvSkeleton::Converter converter{names, conv_freq};
 
 ConvSkeleton::Output conv_freq(int from, int to, QStringView input)
 {

@@ -43,10 +43,11 @@ constexpr ConvSkeleton::Table<Length, names.size()> table = {{
       F(q.mi2km() * x), F(q.ya2in() * (q.mi2ya() * x)), F(q.mi2ft() * x), F(q.mi2ya() * x), same}},
 }};
 static_assert(ConvSkeleton::complete(table), "every two different units need a formula");
+#undef F
 
 } // namespace
 
-ConvSkeleton::Units units() { return names; }
+constinit const ConvSkeleton::Converter converter{names, conv_len};
 
 ConvSkeleton::Output conv_len(int from, int to, QStringView input)
 {

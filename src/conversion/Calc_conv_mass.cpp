@@ -19,10 +19,11 @@ constexpr ConvSkeleton::Table<mass, names.size()> table = {{
     {{M(slug2gr), M(slug2kg), same}},
 }};
 static_assert(ConvSkeleton::complete(table), "every two different units need a formula");
+#undef M
 
 } // namespace
 
-ConvSkeleton::Units units() { return names; }
+constinit const ConvSkeleton::Converter converter{names, conv_mass};
 
 ConvSkeleton::Output conv_mass(int from, int to, QStringView input)
 {

@@ -42,7 +42,7 @@ static_assert(std::size(bases) == names.size(), "every entry needs its base");
 
 } // namespace
 
-ConvSkeleton::Units units() { return names; }
+constinit const ConvSkeleton::Converter converter{names, conv_numbers};
 
 int baseAt(int position) { return ConvSkeleton::inRange(position, names.size()) ? bases[position].base : 0; }
 

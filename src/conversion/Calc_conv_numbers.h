@@ -6,7 +6,7 @@
 #include "conversion/ConvSkeleton.h"
 
 namespace Calc_conv_numbers {
-ConvSkeleton::Units units();
+extern const ConvSkeleton::Converter converter;
 // The base that each list position names ("dec-base10=>0,9" is 10 ...).
 int baseAt(int position);
 ConvSkeleton::Output conv_numbers(int from, int to, QStringView input);

@@ -24,10 +24,11 @@ constexpr ConvSkeleton::Table<Pressure, names.size()> table = {{
     {{M(Pa2atm), M(Pa2mmHg), M(Pa2inHg), M(Pa2bar), M(Pa2psi), M(Pa2psf), M(Pa2dpcm2), same}},
 }};
 static_assert(ConvSkeleton::complete(table), "every two different units need a formula");
+#undef M
 
 } // namespace
 
-ConvSkeleton::Units units() { return names; }
+constinit const ConvSkeleton::Converter converter{names, conv_press};
 
 ConvSkeleton::Output conv_press(int from, int to, QStringView input)
 {

@@ -29,7 +29,7 @@ static_assert(ConvSkeleton::complete(members), "every two different units need a
 
 } // namespace
 
-ConvSkeleton::Units units() { return names; }
+constinit const ConvSkeleton::Converter converter{names, conv_temp};
 
 ConvSkeleton::Output conv_temp(int from, int to, QStringView input)
 {

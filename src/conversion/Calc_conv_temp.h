@@ -5,6 +5,6 @@
 #include "conversion/ConvSkeleton.h"
 
 namespace Calc_conv_temp {
-ConvSkeleton::Units units();
+extern const ConvSkeleton::Converter converter;
 ConvSkeleton::Output conv_temp(int from, int to, QStringView input);
 }

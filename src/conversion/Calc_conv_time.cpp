@@ -21,10 +21,11 @@ constexpr ConvSkeleton::Table<Time, names.size()> table = {{
     {{M(msec2day), M(msec2hour), M(msec2min), M(msec2sec), same}},
 }};
 static_assert(ConvSkeleton::complete(table), "every two different units need a formula");
+#undef M
 
 } // namespace
 
-ConvSkeleton::Units units() { return names; }
+constinit const ConvSkeleton::Converter converter{names, conv_time};
 
 ConvSkeleton::Output conv_time(int from, int to, QStringView input)
 {

@@ -20,10 +20,11 @@ constexpr ConvSkeleton::Table<torque, names.size()> table = {{
     {{M(ozin2Nm), M(ozin2dycm), M(ozin2lbft), same}},
 }};
 static_assert(ConvSkeleton::complete(table), "every two different units need a formula");
+#undef M
 
 } // namespace
 
-ConvSkeleton::Units units() { return names; }
+constinit const ConvSkeleton::Converter converter{names, conv_torque};
 
 ConvSkeleton::Output conv_torque(int from, int to, QStringView input)
 {

@@ -24,10 +24,11 @@ constexpr ConvSkeleton::Table<Velocity, names.size()> table = {{
     {{M(kt2mms), M(kt2cms), M(kt2ms), M(kt2kmh), M(kt2fps), M(kt2inps), M(kt2mph), same}},
 }};
 static_assert(ConvSkeleton::complete(table), "every two different units need a formula");
+#undef M
 
 } // namespace
 
-ConvSkeleton::Units units() { return names; }
+constinit const ConvSkeleton::Converter converter{names, conv_vel};
 
 ConvSkeleton::Output conv_vel(int from, int to, QStringView input)
 {

@@ -22,10 +22,11 @@ constexpr ConvSkeleton::Table<Work, names.size()> table = {{
     {{M(ftlb2J), M(ftlb2Ws), M(ftlb2Wh), M(ftlb2Btu), M(ftlb2cal), same}},
 }};
 static_assert(ConvSkeleton::complete(table), "every two different units need a formula");
+#undef M
 
 } // namespace
 
-ConvSkeleton::Units units() { return names; }
+constinit const ConvSkeleton::Converter converter{names, conv_work};
 
 ConvSkeleton::Output conv_work(int from, int to, QStringView input)
 {

@@ -25,6 +25,15 @@ using Output = std::optional<QString>;
 // A converter's units: the entries of both of its lists, in list order.
 using Units = std::span<const char* const>;
 
+// The one value a converter module exports: its units, and its conversion of
+// a (from, to) pair of positions in them with the input text. The window's tab
+// table, its unit lists and the tests all read a converter through it, so a
+// unit added to a module's names and table reaches all of them.
+struct Converter {
+    Units units;
+    Output (*convert)(int from, int to, QStringView input);
+};
+
 template <class Factors>
 using Formula = double (*)(const Factors& f, double x);
 

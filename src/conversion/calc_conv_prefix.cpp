@@ -12,7 +12,7 @@ constexpr std::array names{"exa 10^18", "peta 10^15",  "tera 10^12",   "giga 10^
 
 } // namespace
 
-ConvSkeleton::Units units() { return names; }
+constinit const ConvSkeleton::Converter converter{names, conv_prefix};
 
 ConvSkeleton::Output conv_prefix(int from, int to, QStringView input)
 {

@@ -5,7 +5,7 @@
 #include "conversion/ConvSkeleton.h"
 
 namespace calc_conv_prefix {
-ConvSkeleton::Units units();
+extern const ConvSkeleton::Converter converter;
 // Always a text: a to-position outside the list gives empty text.
 ConvSkeleton::Output conv_prefix(int from, int to, QStringView input);
 }

@@ -4,6 +4,7 @@
 
 #include <QLocale>
 #include <clocale>
+#include <utility>
 #include <gtest/gtest.h>
 
 namespace {
@@ -21,6 +22,23 @@ public:
     }
 };
 
+// scripts/test runs some test programs once under each of several generated
+// locales (QM_EXPECT_LOCALE=ar_EG with LC_ALL=ar_EG.UTF-8). The program's
+// locale is the one Qt finds in the environment; the C library must find it
+// too, or the desktop would not be the one the run claims.
+class NamedDesktop : public ::testing::Environment {
+public:
+    explicit NamedDesktop(QString name) : name_(std::move(name)) {}
+    void SetUp() override
+    {
+        EXPECT_NE(std::setlocale(LC_ALL, ""), nullptr) << "the locale of LC_ALL is not available";
+        EXPECT_EQ(QLocale::system().name().toStdString(), name_.toStdString()) << "the desktop locale is another";
+    }
+
+private:
+    QString name_;
+};
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -31,5 +49,7 @@ int main(int argc, char** argv)
     QuillApp app(argc, argv);
     QuillApp::setUp(false);
     if (qEnvironmentVariableIsSet("QM_EXPECT_COMMA_LOCALE")) ::testing::AddGlobalTestEnvironment(new CommaDesktop);
+    if (qEnvironmentVariableIsSet("QM_EXPECT_LOCALE"))
+        ::testing::AddGlobalTestEnvironment(new NamedDesktop(qEnvironmentVariable("QM_EXPECT_LOCALE")));
     return RUN_ALL_TESTS();
 }

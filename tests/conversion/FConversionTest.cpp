@@ -1,24 +1,8 @@
 // The conversion window driven as a user drives it: the menu, the lists, the
 // tabs and typed keys; boxes compared by their exact texts.
-#include "conversion/Calc_conv_Power.h"
-#include "conversion/Calc_conv_Vol.h"
-#include "conversion/Calc_conv_accel.h"
-#include "conversion/Calc_conv_angle.h"
-#include "conversion/Calc_conv_area.h"
-#include "conversion/Calc_conv_dens.h"
-#include "conversion/Calc_conv_force.h"
-#include "conversion/Calc_conv_freq.h"
-#include "conversion/Calc_conv_len.h"
-#include "conversion/Calc_conv_mass.h"
-#include "conversion/Calc_conv_numbers.h"
-#include "conversion/Calc_conv_press.h"
-#include "conversion/Calc_conv_temp.h"
-#include "conversion/Calc_conv_time.h"
-#include "conversion/Calc_conv_torque.h"
-#include "conversion/Calc_conv_vel.h"
-#include "conversion/Calc_conv_work.h"
-#include "conversion/calc_conv_prefix.h"
+#include "conversion/ConvSkeleton.h"
 #include "conversion/ui/FConversion.h"
+#include "conversion/ui/Fill_lists.h"
 #include "runtime/Error.h"
 #include "shell/ui/Forms.h"
 #include "shell/ui/MDIForm1.h"
@@ -35,6 +19,8 @@
 #include <QTest>
 #include <QToolButton>
 
+#include <functional>
+
 namespace {
 
 enum Tab { Length = 0, Area, Volume, Mass, Force, Press, Work, Power, Time, Freq, Temp, Density, Angle, Torque,
@@ -49,14 +35,6 @@ const char* const toLists[18] = {"lst_to_len", "lst_to_area", "lst_to_vol", "lst
                                  "lst_to_press", "lst_to_work", "lst_to_power", "lst_to_time", "lst_to_freq",
                                  "lst_to_temp", "lst_to_dens", "lst_to_angle", "lst_to_torque", "lst_to_Vel",
                                  "lst_to_accel", "lst_to_numb", "lst_to_prefix"};
-// Each tab's units, as its converter names them.
-ConvSkeleton::Units (*const units[18])() = {
-    Calc_conv_len::units,   Calc_conv_area::units,   Calc_conv_Vol::units,     Calc_conv_mass::units,
-    Calc_conv_force::units, Calc_conv_press::units,  Calc_conv_work::units,    Calc_conv_Power::units,
-    Calc_conv_time::units,  Calc_conv_freq::units,   Calc_conv_temp::units,    Calc_conv_dens::units,
-    Calc_conv_angle::units, Calc_conv_torque::units, Calc_conv_vel::units,     Calc_conv_accel::units,
-    Calc_conv_numbers::units, calc_conv_prefix::units};
-
 class Conversion : public ::testing::Test {
 protected:
     void SetUp() override
@@ -90,8 +68,6 @@ protected:
     QLineEdit* A = nullptr;
     QLineEdit* B = nullptr;
 };
-
-} // namespace
 
 TEST_F(Conversion, OpensOnLengthWithTheInputCopied)
 {
@@ -130,7 +106,7 @@ TEST_F(Conversion, TheInputBoxTakesTheFocusOnOpeningSoTypingConvertsAtOnce)
 TEST_F(Conversion, EveryListPairIsFilledAlikeWithItsFirstEntrySelected)
 {
     for (int t = 0; t < 18; ++t) {
-        const ConvSkeleton::Units names = units[t]();
+        const ConvSkeleton::Units names = FConversion::converterOf(t).units;
         const int count = static_cast<int>(names.size());
         ASSERT_EQ(from(t)->count(), count) << fromLists[t];
         ASSERT_EQ(to(t)->count(), count) << toLists[t];
@@ -141,6 +117,11 @@ TEST_F(Conversion, EveryListPairIsFilledAlikeWithItsFirstEntrySelected)
             EXPECT_EQ(to(t)->item(i)->text(), QString::fromUtf8(names[i])) << toLists[t];
         }
     }
+    // Each tab shows its own quantity's units.
+    const char* const first[18] = {
+        "mm",    "mm^2",   "mm^3", "gr",  "gr-f", "atm",    "Joule or (N-m)",  "Watt or (N*m/sec)", "Day", "Hz",
+        "deg_C", "Kg/m^3", "deg",  "N-m", "mm/s", "cm/s^2", "dec-base10=>0,9", "exa 10^18"};
+    for (int t = 0; t < 18; ++t) EXPECT_EQ(from(t)->item(0)->text(), first[t]) << fromLists[t];
     // Entries are the program's own texts, quirks included.
     EXPECT_EQ(from(Press)->item(1)->text(), "mm-Hg or (torr)");
     EXPECT_EQ(from(Work)->item(2)->text(), "Watt_hour");
@@ -150,6 +131,25 @@ TEST_F(Conversion, EveryListPairIsFilledAlikeWithItsFirstEntrySelected)
     EXPECT_EQ(from(Nbrs)->item(1)->text(), "bin-base 2=>0,1");
     EXPECT_EQ(from(Prefix)->item(16)->text(), "atto 1/10^16");
     EXPECT_EQ(from(Accel)->item(2)->text(), "fps^2");
+}
+
+// A fill discards what a pair held before: each list ends with exactly its
+// converter's entries, the first one selected.
+TEST(FillLists, APairThatHeldEntriesEndsWithExactlyItsUnits)
+{
+    QListWidget from, to;
+    for (QListWidget* list : {&from, &to}) {
+        list->addItems({"stale", "entries", "left", "over"});
+        list->setCurrentRow(3);
+    }
+    Fill_lists::fill_numb(&from, &to);
+    Fill_lists::fill_angle(&from, &to);
+    for (QListWidget* list : {&from, &to}) {
+        ASSERT_EQ(list->count(), 2);
+        EXPECT_EQ(list->item(0)->text(), "deg");
+        EXPECT_EQ(list->item(1)->text(), "rad");
+        EXPECT_EQ(list->currentRow(), 0);
+    }
 }
 
 TEST_F(Conversion, PickingUnitsConvertsAtOnce)
@@ -164,6 +164,46 @@ TEST_F(Conversion, PickingUnitsConvertsAtOnce)
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(4)).center());
     EXPECT_EQ(list->currentRow(), 4);
     EXPECT_EQ(B->text(), "12.0000");
+}
+
+// The marked entry is the unit converted, whatever the keys and clicks:
+// exactly one entry stays selected and it is the list's current one.
+TEST_F(Conversion, AUnitListAlwaysKeepsOneSelectedEntry)
+{
+    w->showForm();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(w));
+    pick(Length, 3, 2); // km to m
+    A->setText("1");
+    QListWidget* list = to(Length);
+    auto clickRow = [list](int row, Qt::KeyboardModifiers mods) {
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, mods, list->visualItemRect(list->item(row)).center());
+    };
+    auto marks = [list] {
+        QStringList rows;
+        for (QListWidgetItem* i : list->selectedItems()) rows << QString::number(list->row(i));
+        return rows.join(u',');
+    };
+    struct Step {
+        const char* what;
+        std::function<void()> act;
+        int row;
+        const char* output;
+    };
+    const Step steps[] = {
+        {"Ctrl+click on the selected entry", [&] { clickRow(2, Qt::ControlModifier); }, 2, "1000.0000"},
+        {"Ctrl+Space", [&] { QTest::keyClick(list, Qt::Key_Space, Qt::ControlModifier); }, 2, "1000.0000"},
+        {"Ctrl+click on another entry", [&] { clickRow(5, Qt::ControlModifier); }, 5, "3280.84"},
+        {"Ctrl+Down", [&] { QTest::keyClick(list, Qt::Key_Down, Qt::ControlModifier); }, 6, "1094.0000"},
+        {"Ctrl+Up", [&] { QTest::keyClick(list, Qt::Key_Up, Qt::ControlModifier); }, 5, "3280.84"},
+        {"Shift+click", [&] { clickRow(1, Qt::ShiftModifier); }, 1, "1.0000E+05"},
+        {"Ctrl+Space again", [&] { QTest::keyClick(list, Qt::Key_Space, Qt::ControlModifier); }, 1, "1.0000E+05"},
+    };
+    for (const Step& s : steps) {
+        s.act();
+        EXPECT_EQ(list->currentRow(), s.row) << s.what;
+        EXPECT_EQ(marks(), QString::number(s.row)) << s.what;
+        EXPECT_EQ(B->text(), s.output) << s.what;
+    }
 }
 
 TEST_F(Conversion, TypingRecalculatesOnEveryKey)
@@ -248,6 +288,43 @@ TEST_F(Conversion, TabChangesResetOrKeepTheBoxes)
     EXPECT_EQ(from(Area)->currentRow(), 2);
     EXPECT_EQ(to(Area)->currentRow(), 8);
     EXPECT_EQ(B->text(), "2.4700E-04");
+}
+
+// The text a page change writes into the input box is selected, as on
+// opening: the first key typed replaces it.
+TEST_F(Conversion, APageChangeSelectsTheTextItWritesIntoTheInput)
+{
+    w->showForm();
+    QApplication::setActiveWindow(w);
+    A->setFocus();
+    auto caption = [this](int t) { return child<QToolButton>(w, QString("Conversions_tab%1").arg(t)); };
+
+    // A click on a caption leaves the focus in the box.
+    QTest::mouseClick(caption(Prefix), Qt::LeftButton);
+    ASSERT_EQ(QApplication::focusWidget(), A);
+    EXPECT_EQ(A->selectedText(), "1");
+    QTest::keyClicks(A, "5");
+    EXPECT_EQ(A->text(), "5");
+    EXPECT_EQ(B->text(), "5.0E0");
+
+    QTest::mouseClick(caption(Nbrs), Qt::LeftButton);
+    EXPECT_EQ(A->selectedText(), "0");
+    QTest::keyClicks(A, "7");
+    EXPECT_EQ(A->text(), "7");
+    EXPECT_EQ(B->text(), "7");
+
+    // Ctrl+Tab from the box turns to the prefix page the same way.
+    QTest::keyClick(A, Qt::Key_Tab, Qt::ControlModifier);
+    ASSERT_EQ(tabs->currentIndex(), Prefix);
+    QTest::keyClicks(A, "5");
+    EXPECT_EQ(A->text(), "5");
+    EXPECT_EQ(B->text(), "5.0E0");
+
+    // A page that writes nothing keeps the text and the caret.
+    QTest::keyClick(A, Qt::Key_Tab, Qt::ControlModifier);
+    ASSERT_EQ(tabs->currentIndex(), Length);
+    QTest::keyClicks(A, "2");
+    EXPECT_EQ(A->text(), "52");
 }
 
 TEST_F(Conversion, TheTabCaptionsSwitchTabs)
@@ -502,3 +579,5 @@ TEST_F(Conversion, DISABLED_SaveScreenshot)
     tabs->setCurrentIndex(Nbrs);
     w->grab().save(qEnvironmentVariable("QM_SCREENSHOT", "/tmp/fconversion.png").replace(".png", "-nbrs.png"));
 }
+
+} // namespace

@@ -19,7 +19,7 @@ QString rescale(double value, int from, int to)
     return p.output_pref(to);
 }
 
-struct Case {
+struct PrefixCase {
     double value;
     int from, to;
     const char* expected;
@@ -27,7 +27,7 @@ struct Case {
 
 TEST(NumberPrefix, RescalesBetweenPrefixes)
 {
-    const Case cases[] = {
+    const PrefixCase cases[] = {
         {1, kilo, unit, "1.0E3"}, {1, kilo, milli, "1.0E6"}, {1, kilo, exa, "1.0E-15"},
         {1, atto, unit, "1.0E-18"}, {1, unit, kilo, "1.0E-3"}, {1, exa, atto, "1.0E36"}, {1, atto, exa, "1.0E-36"},
         {2.5, unit, deci, "2.5E1"}, {2.5, unit, deka, "2.5E-1"}, {5, deka, deci, "5.0E2"},
@@ -58,7 +58,8 @@ TEST(NumberPrefix, IndexOutsideTheListsKeepsOrGivesNothing)
 
 TEST(NumberPrefix, BeyondTheDoubleRangeIsAnOverflowError)
 {
-    for (const Case& c : {Case{1e300, exa, unit, ""}, Case{1e291, unit, atto, ""}, Case{-1e300, peta, exa, ""}}) {
+    for (const PrefixCase& c :
+         {PrefixCase{1e300, exa, unit, ""}, PrefixCase{1e291, unit, atto, ""}, PrefixCase{-1e300, peta, exa, ""}}) {
         try {
             rescale(c.value, c.from, c.to);
             ADD_FAILURE() << c.value << " from " << c.from << " did not fail";

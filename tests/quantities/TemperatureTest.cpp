@@ -12,7 +12,7 @@ namespace {
 using Setter = void (Temperature::*)(double);
 using Conversion = double (Temperature::*)();
 
-struct Case {
+struct ScaleCase {
     const char* name;
     Setter set;
     double input;
@@ -22,7 +22,7 @@ struct Case {
 
 TEST(Temperature, ConvertsBetweenTheFourScales)
 {
-    const Case cases[] = {
+    const ScaleCase cases[] = {
         {"dC2dK", &Temperature::setzen_dC, 100, &Temperature::dC2dK, 373.15},
         {"dC2dF", &Temperature::setzen_dC, 100, &Temperature::dC2dF, 212},
         {"dC2dR", &Temperature::setzen_dC, 100, &Temperature::dC2dR, 671.67},
@@ -50,7 +50,7 @@ TEST(Temperature, ConvertsBetweenTheFourScales)
 // units -t 'tempR(100)' 'tempC' gives -217.59444.
 TEST(Temperature, AgreesWithGnuUnits)
 {
-    const Case cases[] = {
+    const ScaleCase cases[] = {
         {"units -t 'tempC(100)' 'tempK'", &Temperature::setzen_dC, 100, &Temperature::dC2dK, 373.15},
         {"units -t 'tempC(100)' 'tempF'", &Temperature::setzen_dC, 100, &Temperature::dC2dF, 212},
         {"units -t 'tempC(100)' 'tempR'", &Temperature::setzen_dC, 100, &Temperature::dC2dR, 671.67},

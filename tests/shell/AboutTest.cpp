@@ -9,6 +9,7 @@
 #include <QAction>
 #include <QDir>
 #include <QFile>
+#include <QImage>
 #include <QLabel>
 #include <QPixmap>
 #include <QPushButton>
@@ -62,6 +63,23 @@ TEST_F(About, ShowsTheProgramIconAsTheFrameDoes)
     const QPixmap icon = child<QLabel>(about, "picIcon")->pixmap();
     EXPECT_FALSE(icon.isNull());
     EXPECT_FALSE(MDIForm1::instance().windowIcon().pixmap(32, 32).isNull());
+}
+
+// The icon is the program's own, not a warning sign: 32 by 32 pixels without
+// the signal yellow, orange or red of an alert.
+TEST_F(About, TheProgramIconCarriesNoWarningColours)
+{
+    const QImage icon(":/icons/quillmere.png");
+    ASSERT_EQ(icon.size(), QSize(32, 32));
+    int signal = 0;
+    for (int y = 0; y < icon.height(); ++y)
+        for (int x = 0; x < icon.width(); ++x) {
+            const QColor c = icon.pixelColor(x, y);
+            const float hue = c.hsvHueF() * 360;
+            if (c.alphaF() > 0.5f && c.hsvSaturationF() > 0.6f && c.valueF() > 0.7f && (hue <= 65 || hue >= 345))
+                ++signal;
+        }
+    EXPECT_EQ(signal, 0);
 }
 
 TEST_F(About, WithoutRegistryValuesSystemInfoIsUnavailable)

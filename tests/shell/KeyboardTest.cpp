@@ -13,7 +13,11 @@
 #include <QAction>
 #include <QApplication>
 #include <QCalendarWidget>
+#include <QComboBox>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QTabWidget>
 #include <QTest>
@@ -275,4 +279,96 @@ TEST_F(Keyboard, TheKeypadDecimalKeyTypesThePoint)
         EXPECT_EQ(box->text(), c.text) << c.item;
         w->unload();
     }
+}
+
+namespace {
+
+// What a box shows: a line's text, an editable list's field, a text's lines.
+QString shown(QWidget* box)
+{
+    if (auto* line = qobject_cast<QLineEdit*>(box)) return line->text();
+    if (auto* list = qobject_cast<QComboBox*>(box)) return list->currentText();
+    if (auto* text = qobject_cast<QPlainTextEdit*>(box)) return text->toPlainText();
+    ADD_FAILURE() << "no box: " << stopName(box).toStdString();
+    return {};
+}
+
+QPlainTextEdit* informationText()
+{
+    MDIForm1::instance().show();
+    Wforms::show_info_form();
+    auto* text = child<QPlainTextEdit>(&Forms::instance<FPropaganda>(), "Text1");
+    text->setFocus(Qt::TabFocusReason);
+    text->moveCursor(QTextCursor::Start);
+    return text;
+}
+
+} // namespace
+
+// Alt with a key is a command and types nothing, into every kind of box,
+// with a key handler of its own or none.
+TEST_F(Keyboard, AltWithAKeyTypesNothing)
+{
+    const struct {
+        const char* item; // null: the information window
+        const char* box;
+    } boxes[] = {
+        {nullptr, "Text1"},         {"M1_calc", "y_val"},          {"M1_conv", "Txt_A"},
+        {"SunPlanets", "Text6"},    {"Geodist", "txt_lon_deg_sp"}, {"Geodist", "CB_Lon_EW_sp"},
+        {"M1Finance", "Txt_N"},
+    };
+    const struct {
+        Qt::Key key;
+        Qt::KeyboardModifiers mods;
+    } keys[] = {{Qt::Key_G, Qt::AltModifier},
+                {Qt::Key_G, Qt::AltModifier | Qt::ShiftModifier},
+                {Qt::Key_5, Qt::AltModifier},
+                {Qt::Key_Period, Qt::AltModifier},
+                {Qt::Key_5, Qt::AltModifier | Qt::KeypadModifier}};
+    for (const auto& b : boxes) {
+        SCOPED_TRACE(b.box);
+        QWidget* box = b.item ? child<QWidget>(openFromMenu(b.item), b.box) : informationText();
+        box->setFocus(Qt::TabFocusReason);
+        const QString before = shown(box);
+        for (const auto& k : keys) {
+            QTest::keyClick(box, k.key, k.mods);
+            EXPECT_EQ(shown(box), before) << QKeySequence(int(k.mods.toInt()) | k.key).toString().toStdString();
+        }
+    }
+}
+
+// AltGr arrives as Ctrl+Alt on some desktops and as a modifier of its own on
+// others; a character that Alt composes is no key's own letter. All of them type.
+TEST_F(Keyboard, CharactersMadeWithAltGrStillType)
+{
+    QPlainTextEdit* text = informationText();
+    const QString before = text->toPlainText();
+    QTest::keyClick(text, '@', Qt::ControlModifier | Qt::AltModifier);
+    QTest::keyClick(text, '@', Qt::GroupSwitchModifier);
+    QTest::sendKeyEvent(QTest::Click, text, Qt::Key_G, QString(QChar(0xA9)), Qt::AltModifier);
+    EXPECT_EQ(text->toPlainText(), "@@" + QString(QChar(0xA9)) + before);
+
+    ToolWindow* w = openFromMenu("M1_conv");
+    auto* box = child<QLineEdit>(w, "Txt_A");
+    QTest::keyClick(box, Qt::Key_5, Qt::ControlModifier | Qt::AltModifier);
+    EXPECT_EQ(box->text(), "5");
+}
+
+// A menu's access key is a shortcut of the frame: it opens the menu from a
+// box, and the box gets no letter.
+TEST_F(Keyboard, AltWithAMenusAccessKeyStillOpensTheMenu)
+{
+    QPlainTextEdit* text = informationText();
+    MDIForm1& frame = MDIForm1::instance();
+    frame.activateWindow();
+    if (!QTest::qWaitForWindowActive(&frame)) GTEST_SKIP() << "no window activation on this platform";
+    text->setFocus(Qt::TabFocusReason);
+    QMenu* menu = frame.menuBar()->addMenu("&Kestrel");
+    const QString before = text->toPlainText();
+    QTest::keyClick(text, Qt::Key_K, Qt::AltModifier);
+    EXPECT_EQ(QApplication::activePopupWidget(), menu);
+    menu->close();
+    frame.menuBar()->removeAction(menu->menuAction());
+    delete menu;
+    EXPECT_EQ(text->toPlainText(), before);
 }

@@ -1,8 +1,8 @@
 // Every box shows its whole text and every button its whole caption: each
 // window is fed its ordinary values (altitudes up to 60000 ft, Mach up to 10,
 // amounts up to "($1,000,000.00)", distances up to 20000 km, every converter
-// at 1 and 123.456) and each line edit's text, measured in the box's own font,
-// must fit the width the box draws text in.
+// at 1 and 123.456 of either sign) and each line edit's text, measured in the
+// box's own font, must fit the width the box draws text in.
 #include "runtime/Currency.h"
 #include "shell/ui/FPropaganda.h"
 #include "shell/ui/Forms.h"
@@ -284,7 +284,7 @@ TEST_F(TextFit, Planets)
     check("opening");
 }
 
-TEST_F(TextFit, ConversionEveryConverterAtOneAnd123_456)
+TEST_F(TextFit, ConversionEveryConverterAtOneAnd123_456OfEitherSign)
 {
     open("M1_conv");
     auto* tabs = child<QTabWidget>(w, "Conversions");
@@ -296,7 +296,7 @@ TEST_F(TextFit, ConversionEveryConverterAtOneAnd123_456)
             for (int o = 0; o < lists[1]->count(); ++o) {
                 lists[0]->setCurrentRow(f);
                 lists[1]->setCurrentRow(o);
-                for (const char* v : {"1", "123.456"}) {
+                for (const char* v : {"1", "123.456", "-1", "-123.456"}) {
                     put("Txt_A", v);
                     check(QString("%1: %2 -> %3 at %4")
                               .arg(tabs->tabText(t), lists[0]->item(f)->text(), lists[1]->item(o)->text(), v));

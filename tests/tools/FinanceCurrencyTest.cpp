@@ -38,6 +38,11 @@ TEST(CurrencyFormat, FollowsTheDefaultLocale)
         {"en_US", 1E32, "$100,000,000,000,000,000,000,000,000,000,000.00"},
         {"en_US", -123456789012345678.0, "($123,456,789,012,346,000.00)"},
         {"de_DE", 1E23, "100.000.000.000.000.000.000.000,00\u00a0€"},
+        // The locale's own digits, separators and marks of direction.
+        {"de_CH", -1110.21, "-1\u2019110.21\u00a0CHF"},
+        {"hi_IN", -1234567.5, "\u20b9-12,34,567.50"},
+        {"ar_EG", -1110.21, "\u061c-\u0661\u066c\u0661\u0661\u0660\u066b\u0662\u0661\u00a0\u062c.\u0645.\u200f"},
+        {"fa_IR", 100000, "\u200e\u0631\u06cc\u0627\u0644\u00a0\u06f1\u06f0\u06f0\u066c\u06f0\u06f0\u06f0"},
     };
     for (const TextCase& c : cases) {
         PinnedLocale pin(c.locale);
@@ -71,6 +76,17 @@ TEST(MoneyReading, PlainNumbersUseThePointAndCurrencyTextTheLocale)
         {"de_DE", 1000.5, "1.000,5"}, // grouping marks it as the locale's amount
         {"fr_FR", -1110.21, "(1\u202f110,21\u00a0€)"},
         {"fr_FR", 1110.21, "1 110,21 €"},
+        {"de_CH", -1110.21, "-1\u2019110.21\u00a0CHF"},
+        {"de_CH", 1000, "1\u2019000"},
+        {"hi_IN", -1234567.5, "\u20b9-12,34,567.50"},
+        // The marks of writing direction show nothing and read as nothing.
+        {"ar_EG", -1110.21, "\u061c-\u0661\u066c\u0661\u0661\u0660\u066b\u0662\u0661\u00a0\u062c.\u0645.\u200f"},
+        {"ar_EG", 123, "\u0661\u0662\u0663"}, // the locale's digits mark its amount
+        {"fa_IR", -1110, "\u200e(\u0631\u06cc\u0627\u0644\u00a0\u06f1\u066c\u06f1\u06f1\u06f0)"},
+        {"fa_IR", -5, "\u200e\u2212\u06f5"},
+        {"fa_IR", 1.5, "\u06f1\u066b\u06f5"},
+        {"fa_IR", 2.5, "2.5"},
+        {"en_US", 5, "\u200e$5.00"},
     };
     for (const TextCase& c : cases) {
         PinnedLocale pin(c.locale);
@@ -88,6 +104,8 @@ TEST(MoneyReading, WhatIsNoAmountIsATypeMismatch)
         {"en_US", ""},      {"en_US", "$"},        {"en_US", "1-2"},      {"en_US", "abc"},
         {"en_US", "(-5)"},  {"en_US", "($5"},      {"en_US", "$1.2.3"},   {"en_US", "$5x"},
         {"en_US", "1.5,0"}, {"de_DE", "1,5"},     {"de_DE", "$5"},       {"en_US", "--5"},
+        {"en_US", "\u0661\u0662"}, // digits of another locale
+        {"ar_EG", "\u0661-\u0662"}, {"fa_IR", "\u0631\u06cc\u0627\u0644"}, {"fa_IR", "\u200e"},
     };
     for (const auto& [locale, text] : cases) {
         PinnedLocale pin(locale);
@@ -102,7 +120,7 @@ TEST(MoneyReading, WhatIsNoAmountIsATypeMismatch)
 
 TEST(MoneyReading, TheDisplayedAmountReadsBackInEveryLocale)
 {
-    for (const char* locale : {"en_US", "en_GB", "de_DE", "fr_FR", "de_CH", "ja_JP", "pt_BR", "C"}) {
+    for (const char* locale : {"en_US", "en_GB", "de_DE", "fr_FR", "de_CH", "ja_JP", "pt_BR", "hi_IN", "ar_EG", "fa_IR", "C"}) {
         PinnedLocale pin(locale);
         for (double x : {0.0, 0.82, -1110.21, 100000.45, -61614.94, 1234567.5, 1E23, -1E32}) {
             const QString shown = rt::formatCurrency(x);

@@ -5,7 +5,8 @@
 
 class PinnedLocale {
 public:
-    explicit PinnedLocale(const char* name) { QLocale::setDefault(QLocale(QString::fromLatin1(name))); }
+    explicit PinnedLocale(const char* name) : PinnedLocale(QLocale(QString::fromLatin1(name))) {}
+    explicit PinnedLocale(const QLocale& locale) { QLocale::setDefault(locale); }
     ~PinnedLocale() { QLocale::setDefault(previous_); }
     PinnedLocale(const PinnedLocale&) = delete;
     PinnedLocale& operator=(const PinnedLocale&) = delete;

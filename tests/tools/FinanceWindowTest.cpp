@@ -1,3 +1,4 @@
+#include "runtime/Currency.h"
 #include "runtime/Error.h"
 #include "shell/ui/Forms.h"
 #include "shell/ui/MDIForm1.h"
@@ -378,6 +379,61 @@ TEST_F(FinanceWindow, ACommaLocaleReadsTypedNumbersAndShownAmounts)
     EXPECT_EQ(text("Txt_PV"), QString::fromUtf8("1,00\u00a0€"));
     EXPECT_EQ(text("Txt_PMT"), QString::fromUtf8("-0,01\u00a0€"));
     win->unload();
+    win = nullptr;
+}
+
+// The desktop's own locale, as the program finds it (scripts/test runs this
+// program once under each of several, LC_ALL set):
+// every solve reads back the amounts the window shows, in the locale's digits,
+// separators, symbol and direction marks, and a typed number still reads with
+// ".".
+TEST_F(FinanceWindow, EverySolveReadsBackTheAmountsOfTheDesktopLocale)
+{
+    win->unload();
+    PinnedLocale desktop(QLocale::system());
+    // A currency of whole units (the rial) shows the payment as -1110 and
+    // computes the rest from that.
+    const bool cents = rt::formatCurrency(0.01) != rt::formatCurrency(0);
+    auto amount = [cents](double inCents, double inWholeUnits) { return rt::formatCurrency(cents ? inCents : inWholeUnits); };
+    const struct {
+        const char* button;
+        const char* box;
+        QString expected;
+    } cases[] = {
+        {"Cmd_PMT", "Txt_PMT", amount(-1110.21, -1110)},
+        {"Cmd_FV", "Txt_FV", amount(0.82, -34)},
+        {"Cmd_PV", "Txt_PV", amount(100000.45, 99982)},
+        {"Cmd_N", "Txt_N", "120"},
+        {"Cmd_i_per_year", "Txt_i_perc", "6.00"},
+    };
+    for (const auto& c : cases) {
+        open();
+        click(c.button);
+        EXPECT_EQ(status(), "") << c.button;
+        EXPECT_EQ(text(c.box), c.expected) << c.button;
+        // Once more on what it shows: the amounts read back as themselves.
+        const QStringList shown = all();
+        click(c.button);
+        EXPECT_EQ(status(), "") << c.button << " again";
+        EXPECT_EQ(all(), shown) << c.button << " again";
+        win->unload();
+    }
+
+    // A typed number, and an amount pasted as the locale writes it.
+    for (bool typed : {true, false}) {
+        open();
+        if (typed) {
+            set("Txt_PV", "");
+            type("Txt_PV", "2000.5");
+        } else {
+            pasteFromMenu(box("Txt_PV"), rt::formatCurrency(2000.5));
+        }
+        click("Cmd_PMT"); // pmt(0.005;120;2000.5) = -22.21
+        EXPECT_EQ(status(), "") << typed;
+        EXPECT_EQ(text("Txt_PV"), rt::formatCurrency(2000.5)) << typed;
+        EXPECT_EQ(text("Txt_PMT"), rt::formatCurrency(-22.209)) << typed;
+        win->unload();
+    }
     win = nullptr;
 }
 

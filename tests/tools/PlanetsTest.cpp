@@ -118,6 +118,22 @@ TEST_F(PlanetsWindow, MoonListsKeepTheirStoredSpaces)
     EXPECT_EQ(moons(), "Charon");
 }
 
+// The strip's scroll arrows take no focus: Tab leaves the strip for the
+// first value box, and Shift+Tab comes back to the strip.
+TEST_F(PlanetsWindow, TabFromThePlanetStripGoesToTheFirstValueBox)
+{
+    ASSERT_TRUE(child<QWidget>(strip, "ScrollRightButton")->isVisible()) << "the strip does not scroll at this size";
+    strip->setFocus(Qt::TabFocusReason);
+    ASSERT_EQ(win->focusWidget(), strip);
+    QTest::keyClick(win->focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(win->focusWidget(), child<QLineEdit>(win, "Text1_0"));
+    QTest::keyClick(win->focusWidget(), Qt::Key_Backtab);
+    EXPECT_EQ(win->focusWidget(), strip);
+    // The arrow keys still reach the tabs out of sight.
+    pick("Pluto");
+    EXPECT_EQ(moons(), "Charon");
+}
+
 TEST_F(PlanetsWindow, AsteroidAndCometStripsChangeNothing)
 {
     pick("Neptune");

@@ -35,44 +35,57 @@
 
 namespace {
 
-using Fill = void (*)(QListWidget*, QListWidget*);
-using Convert = ConvSkeleton::Output (*)(int from, int to, QStringView input);
-
 struct Tab {
     const char* caption;
     const char* fromList;
     const char* toList;
-    Fill fill;       // fills the list pair with the converter's units
-    Convert convert; // the new text of the output box, or none
-    int fromLeft;    // twips
+    const ConvSkeleton::Converter* converter; // the units of both lists and their conversion
+    int fromLeft;                             // twips
 };
 
-// In tab order; the recalculation picks the converter by the tab's index. A
-// converter's units live beside its formulas in its own module.
+// In tab order; the recalculation picks the converter by the tab's index.
 const Tab tabs[FConversion::tabCount] = {
-    {"Length", "lst_From_len", "lst_to_len", Fill_lists::fill_len, Calc_conv_len::conv_len, 135},
-    {"Area", "lst_from_area", "lst_to_area", Fill_lists::fill_area, Calc_conv_area::conv_area, 135},
-    {"Volume", "lst_from_vol", "lst_to_vol", Fill_lists::fill_vol, Calc_conv_Vol::conv_vol, 135},
-    {"Mass", "lst_from_mass", "lst_to_mass", Fill_lists::fill_mass, Calc_conv_mass::conv_mass, 120},
-    {"Force", "lst_from_force", "lst_to_force", Fill_lists::fill_force, Calc_conv_force::conv_force, 135},
-    {"Press.", "lst_from_press", "lst_to_press", Fill_lists::fill_press, Calc_conv_press::conv_press, 135},
-    {"Work", "lst_from_work", "lst_to_work", Fill_lists::fill_work, Calc_conv_work::conv_work, 135},
-    {"Power", "lst_from_power", "lst_to_power", Fill_lists::fill_power, Calc_conv_Power::conv_power, 135},
-    {"Time", "lst_from_time", "lst_to_time", Fill_lists::fill_time, Calc_conv_time::conv_time, 135},
-    {"Freq.", "lst_from_freq", "lst_to_freq", Fill_lists::fill_freq, Calc_conv_freq::conv_freq, 135},
-    {"Temp.", "lst_from_temp", "lst_to_temp", Fill_lists::fill_temp, Calc_conv_temp::conv_temp, 135},
-    {"Density", "lst_from_dens", "lst_to_dens", Fill_lists::fill_dens, Calc_conv_dens::conv_dens, 135},
-    {"Angle", "lst_from_angle", "lst_to_angle", Fill_lists::fill_angle, Calc_conv_angle::conv_angle, 135},
-    {"Torque", "lst_from_torque", "lst_to_torque", Fill_lists::fill_torque, Calc_conv_torque::conv_torque, 135},
-    {"Velocity", "lst_from_Vel", "lst_to_Vel", Fill_lists::fill_vel, Calc_conv_vel::conv_vel, 135},
-    {"Accel.", "lst_from_accel", "lst_to_accel", Fill_lists::fill_accel, Calc_conv_accel::conv_accel, 135},
-    {"Nbrs", "lst_from_numb", "lst_to_numb", Fill_lists::fill_numb, Calc_conv_numbers::conv_numbers, 120},
-    {"Prefix", "lst_from_Prefix", "lst_to_prefix", Fill_lists::fill_prefix, calc_conv_prefix::conv_prefix, 135},
+    {"Length", "lst_From_len", "lst_to_len", &Calc_conv_len::converter, 135},
+    {"Area", "lst_from_area", "lst_to_area", &Calc_conv_area::converter, 135},
+    {"Volume", "lst_from_vol", "lst_to_vol", &Calc_conv_Vol::converter, 135},
+    {"Mass", "lst_from_mass", "lst_to_mass", &Calc_conv_mass::converter, 120},
+    {"Force", "lst_from_force", "lst_to_force", &Calc_conv_force::converter, 135},
+    {"Press.", "lst_from_press", "lst_to_press", &Calc_conv_press::converter, 135},
+    {"Work", "lst_from_work", "lst_to_work", &Calc_conv_work::converter, 135},
+    {"Power", "lst_from_power", "lst_to_power", &Calc_conv_Power::converter, 135},
+    {"Time", "lst_from_time", "lst_to_time", &Calc_conv_time::converter, 135},
+    {"Freq.", "lst_from_freq", "lst_to_freq", &Calc_conv_freq::converter, 135},
+    {"Temp.", "lst_from_temp", "lst_to_temp", &Calc_conv_temp::converter, 135},
+    {"Density", "lst_from_dens", "lst_to_dens", &Calc_conv_dens::converter, 135},
+    {"Angle", "lst_from_angle", "lst_to_angle", &Calc_conv_angle::converter, 135},
+    {"Torque", "lst_from_torque", "lst_to_torque", &Calc_conv_torque::converter, 135},
+    {"Velocity", "lst_from_Vel", "lst_to_Vel", &Calc_conv_vel::converter, 135},
+    {"Accel.", "lst_from_accel", "lst_to_accel", &Calc_conv_accel::converter, 135},
+    {"Nbrs", "lst_from_numb", "lst_to_numb", &Calc_conv_numbers::converter, 120},
+    {"Prefix", "lst_from_Prefix", "lst_to_prefix", &calc_conv_prefix::converter, 135},
 };
 
 // The captions stand in rows above the pages, five to a row.
 constexpr int tabsPerRow = 5;
 constexpr int tabRowHeight = 21; // pixels
+
+// A unit list whose one selected entry is always the unit converted: a
+// Ctrl+click or Ctrl+Space on the selected entry, which would clear its mark
+// and leave the conversion on it, selects it again.
+class UnitList : public QListWidget {
+public:
+    using QListWidget::QListWidget;
+
+protected:
+    QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex& index,
+                                                         const QEvent* event) const override
+    {
+        const QItemSelectionModel::SelectionFlags command = QListWidget::selectionCommand(index, event);
+        if (command & (QItemSelectionModel::Deselect | QItemSelectionModel::Toggle))
+            return QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows;
+        return command;
+    }
+};
 
 QString numberDigits(int fromPosition)
 {
@@ -86,16 +99,16 @@ FConversion::FConversion() : ToolWindow("FConversion")
 {
     setWindowTitle("Conversion");
     // Wider than designed (4860): the output box takes a result such as
-    // "123455999999999950848.0000" whole in the desktop font.
-    setClientSize(6120, 4785);
-    setFixedSize(Twips::px(6120), Twips::px(4785));
+    // "-123456000000000000000.0000" whole in the desktop font.
+    setClientSize(6210, 4785);
+    setFixedSize(Twips::px(6210), Twips::px(4785));
 }
 
 void FConversion::setupUi(QWidget* body)
 {
     Conversions = new QTabWidget(body);
     Conversions->setObjectName("Conversions");
-    Conversions->setGeometry(Twips::rect(45, 0, 6030, 4065));
+    Conversions->setGeometry(Twips::rect(45, 0, 6120, 4065));
     Conversions->tabBar()->hide();
     // The captions are built before the pages: the keyboard reaches them first.
     QList<QAbstractButton*> captions;
@@ -113,7 +126,7 @@ void FConversion::setupUi(QWidget* body)
         page->setObjectName(QString("Conversions_page%1").arg(t));
         Conversions->addTab(page, tabs[t].caption);
         auto list = [page](const char* name, int left) {
-            auto* l = new QListWidget(page);
+            auto* l = new UnitList(page);
             l->setObjectName(name);
             // Wider than designed (1590), sharing the window's width.
             l->setGeometry(Twips::rect(left, 1500, 2550, 2010));
@@ -130,10 +143,10 @@ void FConversion::setupUi(QWidget* body)
     // Both buttons are wider than designed (420 and 840) and fill the gaps
     // beside the boxes, so their captions do not run into their frames.
     auto* arrow = Controls::button(body, "Cmd_Dir_Conv", "==>", Twips::rect(1815, 4215, 510, 285));
-    Txt_B = Controls::textBox(body, "Txt_B", QString(), Twips::rect(2370, 4215, 2790, 285));
+    Txt_B = Controls::textBox(body, "Txt_B", QString(), Twips::rect(2370, 4215, 2880, 285));
     Txt_B->setReadOnly(true);
     // Neither button has an action. "Swap A/B" stands right of the output box.
-    auto* swap = Controls::button(body, "Command1", "Swap A/B", Twips::rect(5205, 4215, 870, 285));
+    auto* swap = Controls::button(body, "Command1", "Swap A/B", Twips::rect(5295, 4215, 870, 285));
     // After "Swap A/B" the keyboard comes round to the captions (one stop) and the shown page's lists.
     setKeyboardOrder({Txt_A, Txt_B, arrow, swap});
     row->takeTabKeysFrom(body);
@@ -158,24 +171,34 @@ void FConversion::Form_Load()
     tab_index = Conversions->currentIndex();
     // Every fill selects its first entries, which runs its converter; length
     // comes last so that its result is the one the window opens with.
-    for (int t = 1; t < tabCount; ++t) tabs[t].fill(from_[t], to_[t]);
-    tabs[0].fill(from_[0], to_[0]);
+    for (int t = 1; t < tabCount; ++t) Fill_lists::fill(from_[t], to_[t], *tabs[t].converter);
+    Fill_lists::fill(from_[0], to_[0], *tabs[0].converter);
 }
+
+const ConvSkeleton::Converter& FConversion::converterOf(int tab) { return *tabs[tab].converter; }
 
 void FConversion::Conversions_Click(int)
 {
     tab_index = Conversions->currentIndex();
     // Setting the input box recalculates through its change handler.
     if (tab_index == numbersTab) {
-        Txt_A->setText("0");
+        writeInput("0");
         Txt_B->setText("0");
         return;
     }
     if (tab_index == prefixTab) {
-        Txt_A->setText("1");
+        writeInput("1");
         Txt_B->setText("1");
     }
     recalculate(tab_index);
+}
+
+void FConversion::writeInput(const QString& text)
+{
+    Txt_A->setText(text);
+    // Selected, as on opening: the first key typed replaces the text instead
+    // of landing beside it (the box refuses Backspace).
+    Txt_A->selectAll();
 }
 
 void FConversion::Txt_A_KeyPress(int& keyAscii)
@@ -208,7 +231,8 @@ void FConversion::recalculate(int t)
     // reports. The text is complete before the box sees it, so a failed step
     // leaves the box as it was.
     rt::trap([&] {
-        if (ConvSkeleton::Output text = tabs[t].convert(from_[t]->currentRow(), to_[t]->currentRow(), Txt_A->text()))
+        const ConvSkeleton::Converter& converter = *tabs[t].converter;
+        if (ConvSkeleton::Output text = converter.convert(from_[t]->currentRow(), to_[t]->currentRow(), Txt_A->text()))
             Txt_B->setText(*text);
     });
 }

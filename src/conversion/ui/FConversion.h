@@ -13,6 +13,10 @@ class QListWidget;
 class QPushButton;
 class QTabWidget;
 
+namespace ConvSkeleton {
+struct Converter;
+}
+
 class FConversion : public ToolWindow {
     Q_OBJECT
 public:
@@ -33,6 +37,9 @@ public:
     // The window's record of the current tab (written at load and on tab changes).
     int tabIndex() const { return tab_index; }
 
+    // The converter of tab `tab` (0 to tabCount - 1), as its lists and its recalculation read it.
+    static const ConvSkeleton::Converter& converterOf(int tab);
+
 protected:
     void setupUi(QWidget* body) override;
     void Form_Load() override;
@@ -42,6 +49,8 @@ private:
     // and writes the output box when the conversion completes; a run-time
     // error is reported and leaves the output box as it was.
     void recalculate(int t);
+    // A page change's new input text, which recalculates through the change handler.
+    void writeInput(const QString& text);
 
     QTabWidget* Conversions = nullptr;
     QLineEdit* Txt_A = nullptr;

@@ -22,12 +22,11 @@
 #include <QListWidget>
 
 namespace Fill_lists {
-namespace {
 
-void fill(QListWidget* from, QListWidget* to, ConvSkeleton::Units units)
+void fill(QListWidget* from, QListWidget* to, const ConvSkeleton::Converter& converter)
 {
     QStringList entries;
-    for (const char* unit : units) entries << QString::fromUtf8(unit);
+    for (const char* unit : converter.units) entries << QString::fromUtf8(unit);
     for (QListWidget* list : {from, to}) {
         list->clear();
         list->addItems(entries);
@@ -35,25 +34,23 @@ void fill(QListWidget* from, QListWidget* to, ConvSkeleton::Units units)
     }
 }
 
-} // namespace
-
-void fill_len(QListWidget* f, QListWidget* t) { fill(f, t, Calc_conv_len::units()); }
-void fill_area(QListWidget* f, QListWidget* t) { fill(f, t, Calc_conv_area::units()); }
-void fill_vol(QListWidget* f, QListWidget* t) { fill(f, t, Calc_conv_Vol::units()); }
-void fill_mass(QListWidget* f, QListWidget* t) { fill(f, t, Calc_conv_mass::units()); }
-void fill_force(QListWidget* f, QListWidget* t) { fill(f, t, Calc_conv_force::units()); }
-void fill_press(QListWidget* f, QListWidget* t) { fill(f, t, Calc_conv_press::units()); }
-void fill_work(QListWidget* f, QListWidget* t) { fill(f, t, Calc_conv_work::units()); }
-void fill_power(QListWidget* f, QListWidget* t) { fill(f, t, Calc_conv_Power::units()); }
-void fill_time(QListWidget* f, QListWidget* t) { fill(f, t, Calc_conv_time::units()); }
-void fill_freq(QListWidget* f, QListWidget* t) { fill(f, t, Calc_conv_freq::units()); }
-void fill_temp(QListWidget* f, QListWidget* t) { fill(f, t, Calc_conv_temp::units()); }
-void fill_dens(QListWidget* f, QListWidget* t) { fill(f, t, Calc_conv_dens::units()); }
-void fill_angle(QListWidget* f, QListWidget* t) { fill(f, t, Calc_conv_angle::units()); }
-void fill_torque(QListWidget* f, QListWidget* t) { fill(f, t, Calc_conv_torque::units()); }
-void fill_vel(QListWidget* f, QListWidget* t) { fill(f, t, Calc_conv_vel::units()); }
-void fill_accel(QListWidget* f, QListWidget* t) { fill(f, t, Calc_conv_accel::units()); }
-void fill_numb(QListWidget* f, QListWidget* t) { fill(f, t, Calc_conv_numbers::units()); }
-void fill_prefix(QListWidget* f, QListWidget* t) { fill(f, t, calc_conv_prefix::units()); }
+void fill_len(QListWidget* f, QListWidget* t) { fill(f, t, Calc_conv_len::converter); }
+void fill_area(QListWidget* f, QListWidget* t) { fill(f, t, Calc_conv_area::converter); }
+void fill_vol(QListWidget* f, QListWidget* t) { fill(f, t, Calc_conv_Vol::converter); }
+void fill_mass(QListWidget* f, QListWidget* t) { fill(f, t, Calc_conv_mass::converter); }
+void fill_force(QListWidget* f, QListWidget* t) { fill(f, t, Calc_conv_force::converter); }
+void fill_press(QListWidget* f, QListWidget* t) { fill(f, t, Calc_conv_press::converter); }
+void fill_work(QListWidget* f, QListWidget* t) { fill(f, t, Calc_conv_work::converter); }
+void fill_power(QListWidget* f, QListWidget* t) { fill(f, t, Calc_conv_Power::converter); }
+void fill_time(QListWidget* f, QListWidget* t) { fill(f, t, Calc_conv_time::converter); }
+void fill_freq(QListWidget* f, QListWidget* t) { fill(f, t, Calc_conv_freq::converter); }
+void fill_temp(QListWidget* f, QListWidget* t) { fill(f, t, Calc_conv_temp::converter); }
+void fill_dens(QListWidget* f, QListWidget* t) { fill(f, t, Calc_conv_dens::converter); }
+void fill_angle(QListWidget* f, QListWidget* t) { fill(f, t, Calc_conv_angle::converter); }
+void fill_torque(QListWidget* f, QListWidget* t) { fill(f, t, Calc_conv_torque::converter); }
+void fill_vel(QListWidget* f, QListWidget* t) { fill(f, t, Calc_conv_vel::converter); }
+void fill_accel(QListWidget* f, QListWidget* t) { fill(f, t, Calc_conv_accel::converter); }
+void fill_numb(QListWidget* f, QListWidget* t) { fill(f, t, Calc_conv_numbers::converter); }
+void fill_prefix(QListWidget* f, QListWidget* t) { fill(f, t, calc_conv_prefix::converter); }
 
 } // namespace Fill_lists

@@ -2,10 +2,16 @@
 
 #include "runtime/Error.h"
 
+#include <QAbstractSpinBox>
+#include <QComboBox>
 #include <QFont>
 #include <QIcon>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QPointer>
+#include <QTextEdit>
 #include <QWindow>
 
 // The icons live in a static library: nothing references them, so the linker
@@ -56,10 +62,40 @@ QWidget* windowOf(QObject* receiver)
     return w;
 }
 
+// A control the user types text into. A spin box and an editable list hand
+// the key on to their line edit themselves, so the key reaches them first.
+bool takesTyping(const QObject* o)
+{
+    if (qobject_cast<const QLineEdit*>(o) || qobject_cast<const QPlainTextEdit*>(o) || qobject_cast<const QTextEdit*>(o)
+        || qobject_cast<const QAbstractSpinBox*>(o))
+        return true;
+    const auto* list = qobject_cast<const QComboBox*>(o);
+    return list && list->isEditable();
+}
+
+// Alt with a key is a command, never typing: Alt+G types no "g". Ctrl with
+// Alt is how AltGr arrives on some desktops ("@" on a German keyboard), and a
+// character that Alt itself composes is not the key's own; both still type.
+bool altCommand(const QKeyEvent* k)
+{
+    const Qt::KeyboardModifiers mods = k->modifiers();
+    if (!(mods & Qt::AltModifier) || (mods & Qt::ControlModifier) || k->text().isEmpty()) return false;
+    return int(k->text().at(0).toUpper().unicode()) == k->key();
+}
+
+// Takes the character off a key press and leaves it a key: key-down
+// handlers and the parents still see it, and its shortcut has had its turn.
+class KeyWithoutText : public QKeyEvent {
+public:
+    static void strip(QKeyEvent* k) { k->*(&KeyWithoutText::m_text) = QString(); }
+};
+
 } // namespace
 
 bool QuillApp::notify(QObject* receiver, QEvent* e)
 {
+    if (e->type() == QEvent::KeyPress && takesTyping(receiver) && altCommand(static_cast<QKeyEvent*>(e)))
+        KeyWithoutText::strip(static_cast<QKeyEvent*>(e));
     const bool starts = startsUserAction(e->type());
     if (starts && g_depth == 0) g_actionWindow = windowOf(receiver);
     rt::UserAction action(starts);

@@ -9,7 +9,9 @@
 #include <QMdiSubWindow>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTabBar>
 #include <QTabWidget>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 ToolWindow::ToolWindow(const QString& name, bool mdiChild) : Form(4800, 3600), mdiChild_(mdiChild)
@@ -61,6 +63,11 @@ void ToolWindow::load()
             if (box && tabs->currentWidget() && tabs->currentWidget()->isAncestorOf(box)) box->selectAll();
         });
     }
+    // A strip's scroll arrows are no keyboard stops: the arrow keys on the
+    // strip reach every tab, and Tab goes on from the strip to the page.
+    for (QTabBar* strip : body_->findChildren<QTabBar*>())
+        for (QToolButton* arrow : strip->findChildren<QToolButton*>(Qt::FindDirectChildrenOnly))
+            arrow->setFocusPolicy(Qt::NoFocus);
     ++loadCount_;
     Form_Load();
     enterOptionsAtTheChosenOne(body_);
