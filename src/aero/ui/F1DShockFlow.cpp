@@ -1,9 +1,9 @@
 #include "aero/ui/F1DShockFlow.h"
 
 namespace {
-using M = CFlow1DShockNormal;
+using Shock = CFlow1DShockNormal;
 
-const FlowLayout::Design kDesign{
+const FlowLayout::Design kShockDesign{
     "1-D Normal ShockFlow",
     {"txtMx", "", "Mx:", "1.00"},
     {{
@@ -18,13 +18,13 @@ const FlowLayout::Design kDesign{
      "x => Condition at front of the shock (normal)", "y => Condition behind normal shock"},
 };
 
-const FlowModelWindow<M>::Calls kModel{
-    &M::setzen_Mx_gama,
-    {&M::out_My, &M::out_Psy2Psx, &M::out_Pty2Ptx, &M::out_Tsy2Tsx, &M::out_Tsy2Ttx, &M::out_Rhsy2Rhsx},
+const FlowModelWindow<Shock>::Calls kShockModel{
+    &Shock::setzen_Mx_gama,
+    {&Shock::out_My, &Shock::out_Psy2Psx, &Shock::out_Pty2Ptx, &Shock::out_Tsy2Tsx, &Shock::out_Tsy2Ttx, &Shock::out_Rhsy2Rhsx},
 };
 } // namespace
 
 F1DShockFlow::F1DShockFlow()
-    : FlowModelWindow("F1DShockFlow", "1D Normal Shock Flow", kDesign, {1.0, 1.0, 1.01}, kModel)
+    : FlowModelWindow("F1DShockFlow", "1D Normal Shock Flow", kShockDesign, {1.0, 1.0, 1.01}, kShockModel)
 {
 }

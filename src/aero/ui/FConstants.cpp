@@ -16,7 +16,7 @@ struct Constant {
     UnitRow::Names names;
 };
 
-struct Page {
+struct ConstantsPage {
     const char* caption;
     const char* headingName;
     const char* subHeadingName;
@@ -25,7 +25,7 @@ struct Page {
 };
 
 // The values are text as written ("1.013E05", "340.30"), never parsed.
-const Page kPages[2] = {
+const ConstantsPage kConstantsPages[2] = {
     {"English", "Label20", "Label3",
      {{{"R (gas const):", "1716", {"Text1", "Label4", "Rgas_unit_engl", "[ft*lb/(slug*deg_R)]"}},
        {"Gravity Accel.:", "32.174", {"Text2", "Label5", "Grav_accl_unit_engl", "[ft/sec^2]"}},
@@ -68,7 +68,7 @@ void FConstants::setupUi(QWidget* body)
     auto* tabs = new QTabWidget(body);
     tabs->setObjectName("SSTab2");
     tabs->setGeometry(Twips::rect(0, 0, 4695, 4455));
-    for (const Page& p : kPages) {
+    for (const ConstantsPage& p : kConstantsPages) {
         QWidget* page = addTab(tabs, p.caption);
         auto top = [tabs](double t) { return tabTop(tabs, t); };
         // Rows one pitch apart from the first box's top.

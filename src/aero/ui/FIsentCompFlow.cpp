@@ -1,9 +1,9 @@
 #include "aero/ui/FIsentCompFlow.h"
 
 namespace {
-using M = CFlow1dis;
+using Isentropic = CFlow1dis;
 
-const FlowLayout::Design kDesign{
+const FlowLayout::Design kIsentropicDesign{
     "1-D Isentropic Compressible Flow",
     {"txtMach", "", "Mach:", "0"},
     {{
@@ -17,13 +17,13 @@ const FlowLayout::Design kDesign{
     {"s => Static Conditions", "t => Total (isnetropic stagnation) condition", "* => Coniditon where M=1.0"},
 };
 
-const FlowModelWindow<M>::Calls kModel{
-    &M::setzen_Mach_gama,
-    {&M::out_Mstar, &M::out_Pt2Ps, &M::out_Tt2Ts, &M::out_Rt2Rs, &M::out_A2AStar, &M::out_q2Pt},
+const FlowModelWindow<Isentropic>::Calls kIsentropicModel{
+    &Isentropic::setzen_Mach_gama,
+    {&Isentropic::out_Mstar, &Isentropic::out_Pt2Ps, &Isentropic::out_Tt2Ts, &Isentropic::out_Rt2Rs, &Isentropic::out_A2AStar, &Isentropic::out_q2Pt},
 };
 } // namespace
 
 FIsentCompFlow::FIsentCompFlow()
-    : FlowModelWindow("FIsentCompFlow", "1D Isentropic Compressible FLow", kDesign, {0, 0, 1.05}, kModel)
+    : FlowModelWindow("FIsentCompFlow", "1D Isentropic Compressible FLow", kIsentropicDesign, {0, 0, 1.05}, kIsentropicModel)
 {
 }
