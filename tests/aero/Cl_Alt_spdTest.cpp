@@ -27,7 +27,7 @@ void expectSame(const Speeds& a, const Speeds& b, double rel, const std::string&
 }
 
 const double kAltitudes[] = {0, 10000, 36089, 36090, 50000, 3281, 36091};
-const double kMachs[] = {0.5, 1, 2, 3};
+const double kFlightMachs[] = {0.5, 1, 2, 3};
 
 TEST(Cl_Alt_spd, MachZeroGivesZeroSpeedsAtAnyAltitude)
 {
@@ -42,7 +42,7 @@ TEST(Cl_Alt_spd, MachZeroGivesZeroSpeedsAtAnyAltitude)
 TEST(Cl_Alt_spd, AtSeaLevelCalibratedEqualsEquivalentAirspeed)
 {
     Cl_Alt_spd s;
-    for (double m : kMachs) {
+    for (double m : kFlightMachs) {
         s.setzen_Mach(m);
         EXPECT_DOUBLE_EQ(s.out_vkcas(), 1479.103 * std::sqrt(0.2 * m * m)) << m;
         EXPECT_NEAR(s.out_vkeas() / s.out_vkcas(), 1, 1e-6) << m;
@@ -63,7 +63,7 @@ TEST(Cl_Alt_spd, AtSeaLevelCalibratedEqualsEquivalentAirspeed)
 TEST(Cl_Alt_spd, EverySpeedEnteredGivesTheSameConsistentSet)
 {
     for (double h : kAltitudes) {
-        for (double m : kMachs) {
+        for (double m : kFlightMachs) {
             Cl_Alt_spd ref;
             ref.setzen_hft(h);
             ref.setzen_Mach(m);
@@ -122,7 +122,7 @@ TEST(Cl_Alt_spd, AgreesWithClosedFormsAndGnuUnits)
     };
     const Row rows[] = {{0, 661.4785944, 2116.216624}, {10000, 638.3334048, 1455.331249}, {30000, 589.3222762, 628.433448}};
     for (const Row& r : rows) {
-        for (double m : kMachs) {
+        for (double m : kFlightMachs) {
             Cl_Alt_spd s;
             s.setzen_hft(r.h_ft);
             s.setzen_Mach(m);

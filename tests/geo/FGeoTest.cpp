@@ -75,8 +75,6 @@ const char* const kInputBoxes[] = {"txt_lat_deg_sp", "txt_lat_min_sp", "txt_lat_
                                    "txt_lon_min_sp", "txt_lon_sec_sp", "txt_lat_deg_ep", "txt_lat_min_ep",
                                    "txt_lat_sec_ep", "txt_lon_deg_ep", "txt_lon_min_ep", "txt_lon_sec_ep"};
 
-} // namespace
-
 TEST_F(GeoWindow, LoadsIntoItsStartState)
 {
     EXPECT_EQ(win->windowTitle(), "Geo");
@@ -352,3 +350,5 @@ TEST_F(GeoWindow, EveryOpenAfterACloseStartsAfresh)
     type("txt_lat_deg_ep", "1");
     EXPECT_EQ(km(), "111.13");
 }
+
+} // namespace

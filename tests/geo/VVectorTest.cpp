@@ -10,7 +10,7 @@
 namespace {
 
 using V = std::array<double, 3>;
-const double pi = 4 * std::atan(1.0);
+const double halfTurn = 4 * std::atan(1.0);
 
 VVector fromOrigin(V a, V b)
 {
@@ -59,7 +59,7 @@ TEST(VVector, DotAngleAndCrossProductTable)
                                         << "," << c.b[1] << "," << c.b[2] << ")");
         EXPECT_DOUBLE_EQ(v.Out_DotPAB(), c.dot);
         EXPECT_NEAR(v.OutAngleABdeg(), c.deg, 1e-12);
-        EXPECT_NEAR(v.OutAngleABrad(), c.deg * pi / 180, 1e-14);
+        EXPECT_NEAR(v.OutAngleABrad(), c.deg * halfTurn / 180, 1e-14);
         for (int i = 0; i < 3; ++i) EXPECT_DOUBLE_EQ(xprod(v)[i], c.cross[i]) << i;
         EXPECT_DOUBLE_EQ(v.Out_magXPAB(), c.magCross);
     }
@@ -91,7 +91,7 @@ TEST(VVector, ParallelVectorsKeepThePreviousCrossProductUnitVector)
 {
     VVector v = fromOrigin({1, 0, 0}, {0, 1, 0});
     v.setzen_BP1(-2, 0, 0);
-    EXPECT_EQ(v.OutAngleABrad(), pi);
+    EXPECT_EQ(v.OutAngleABrad(), halfTurn);
     EXPECT_EQ(v.Out_magXPAB(), 0);
     EXPECT_EQ(unitXprod(v), (V{0, 0, 1}));
 }
@@ -111,7 +111,7 @@ TEST(VVector, EqualVectorsGiveAZeroAngleWithoutAnErrorBox)
     // Opposite vectors rounding past -1 give pi, again without a box.
     rt::MessageRecorder rec;
     VVector v = fromOrigin({2122.3, 4042.1, -5686.0}, {-2122.3, -4042.1, 5686.0});
-    EXPECT_EQ(v.OutAngleABrad(), pi);
+    EXPECT_EQ(v.OutAngleABrad(), halfTurn);
     EXPECT_EQ(v.OutAngleABdeg(), 180);
     EXPECT_TRUE(rec.messages.isEmpty());
 }

@@ -266,8 +266,6 @@ void drop(QLineEdit* box, const QString& text)
     QApplication::sendEvent(box, &e);
 }
 
-} // namespace
-
 // The message of an action belongs to the window the action went to, even
 // when another window has the keyboard.
 TEST_F(AfterAnError, AMessageBelongsToTheWindowTheActionWentTo)
@@ -286,3 +284,5 @@ TEST_F(AfterAnError, AMessageBelongsToTheWindowTheActionWentTo)
     EXPECT_EQ(rec.messages, QStringList{"Overflow"});
     EXPECT_EQ(owner, calc);
 }
+
+} // namespace

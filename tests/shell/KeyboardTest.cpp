@@ -93,8 +93,6 @@ void strike(Qt::Key key)
     QTest::keyRelease(QApplication::focusWidget(), key);
 }
 
-} // namespace
-
 TEST_F(Keyboard, TheFirstKeysAfterOpeningReplaceTheFirstBoxsText)
 {
     for (const FirstBox& c : firstBoxes) {
@@ -281,8 +279,6 @@ TEST_F(Keyboard, TheKeypadDecimalKeyTypesThePoint)
     }
 }
 
-namespace {
-
 // What a box shows: a line's text, an editable list's field, a text's lines.
 QString shown(QWidget* box)
 {
@@ -302,8 +298,6 @@ QPlainTextEdit* informationText()
     text->moveCursor(QTextCursor::Start);
     return text;
 }
-
-} // namespace
 
 // Alt with a key is a command and types nothing, into every kind of box,
 // with a key handler of its own or none.
@@ -372,3 +366,5 @@ TEST_F(Keyboard, AltWithAMenusAccessKeyStillOpensTheMenu)
     delete menu;
     EXPECT_EQ(text->toPlainText(), before);
 }
+
+} // namespace

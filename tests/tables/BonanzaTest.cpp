@@ -40,8 +40,6 @@ protected:
     void SetUp() override { MDIForm1::instance().show(); }
 };
 
-} // namespace
-
 TEST(BonanzaSheet, LinesFollowThePrintedPages)
 {
     const QStringList& l = Bonanza_sheet::lines();
@@ -217,3 +215,5 @@ TEST_F(BonanzaWindow, FrameCloseIsNotCancelledByTheRestore)
     EXPECT_FALSE(Forms::instance<FPropaganda>().isLoaded());
     EXPECT_TRUE(Forms::loaded().isEmpty());
 }
+
+} // namespace
