@@ -178,6 +178,27 @@ TEST_F(FAeroWindow, AnAltitudeChangeOnOneTabRecomputesItsOwnTabFromItsMachBox)
     EXPECT_EQ(texts(kIsoSpeeds + kIsoProps), isoBefore);
 }
 
+// Both tabs share the models; each tab computes its speeds at the altitude
+// it shows, not at the one last typed on the other tab.
+TEST_F(FAeroWindow, EachTabComputesAtTheAltitudeItShows)
+{
+    retype("Txt_alt_iso", "5000");
+    ASSERT_EQ(box("Txt_alt")->text(), "0.0000");
+    retype("Txt_Veas", "300");
+    EXPECT_EQ(texts(kEnSpeeds), QStringList({"0.4535", "300", "300.00", "300.00", "305.14"}));
+    EXPECT_EQ(w->altFt(), 16405) << "still the altitude last entered";
+
+    // The other way round: the ISO tab still shows 5000 m.
+    retype("Txt_alt", "30000");
+    retype("Txt_mach_iso", "0.8");
+    EXPECT_EQ(box("Txt_vtrue_iso")->text(), "923.12");
+    EXPECT_EQ(w->altFt(), 30000);
+    // Each tab's altitude still holds its own speed.
+    retype("Txt_alt_iso", "0");
+    EXPECT_EQ(box("Txt_vtrue_iso")->text(), "980.04");
+    EXPECT_EQ(box("Txt_Veas")->text(), "300");
+}
+
 TEST_F(FAeroWindow, KeyFiltersOfAltitudeSpeedAndDeviationBoxes)
 {
     struct Case {

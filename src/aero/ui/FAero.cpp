@@ -186,6 +186,7 @@ void FAero::Form_Load()
 {
     o_ = std::make_unique<Objects>();
     alt_ft = 0;
+    tabAltFt_ = {};
     dISA = 0;
     last_speed_entry = {English, Mach};
     // Each write differs from the design text "0", so its change handler
@@ -217,6 +218,7 @@ void FAero::Txt_alt_Change()
     rt::trap([&] {
         const TabBoxes& b = boxes_[English];
         alt_ft = rt::val(b.alt->text());
+        tabAltFt_[English] = alt_ft;
         o_->atm.setzen_hft(alt_ft);
         o_->spd.setzen_hft(alt_ft);
         put(b.props[0], o_->atm.out_rho());
@@ -233,6 +235,7 @@ void FAero::Txt_alt_iso_Change()
         const TabBoxes& b = boxes_[Iso];
         Objects& o = *o_;
         alt_ft = rt::mul(rt::val(b.alt->text()), o.len.m2ft());
+        tabAltFt_[Iso] = alt_ft;
         o.atm.setzen_hft(alt_ft);
         o.spd.setzen_hft(alt_ft);
         auto times = [](std::optional<double> x, double factor) -> std::optional<double> {
@@ -258,6 +261,10 @@ void FAero::speedKeyUp(Tab tab, Speed read)
 {
     rt::trap([&] {
         Objects& o = *o_;
+        // Both tabs share the models: a tab's speeds are computed at the
+        // altitude that tab shows, whichever tab set the models last.
+        o.atm.setzen_hft(tabAltFt_[tab]);
+        o.spd.setzen_hft(tabAltFt_[tab]);
         const std::array<QLineEdit*, 5>& boxes = boxes_[tab].speeds;
         // The ISO tab shows km/h and Pa; the model works in knots and lb/ft^2.
         auto convert = [&](double x, Unit u, bool entering) {

@@ -72,7 +72,9 @@ private:
     QTabWidget* tabs_ = nullptr;
     std::array<TabBoxes, 2> boxes_{};
     std::unique_ptr<Objects> o_;
-    double alt_ft = 0;
+    double alt_ft = 0; // the altitude last entered, on either tab
+    // The altitude each tab shows, in feet: its speeds are computed there.
+    std::array<double, 2> tabAltFt_{};
     double dISA = 0;
     SpeedEntry last_speed_entry{English, Mach};
 };
