@@ -239,6 +239,22 @@ TEST_F(FAeroWindow, AnArrowKeyReleasedInAResultBoxMakesItsDigitsTheHeldSpeed)
     EXPECT_NE(box("Txt_mach")->text(), "0.5000");
 }
 
+// A paste or a drop computes as typed keys do and makes its box the held one.
+TEST_F(FAeroWindow, APastedOrDroppedSpeedComputesAndIsHeld)
+{
+    retype("Txt_mach", "0.5");
+    pasteFromMenu(box("Txt_vtrue"), "250");
+    EXPECT_EQ(texts(kEnSpeeds), QStringList({"0.3779", "250.00", "250.00", "250", "211.90"}));
+    EXPECT_EQ(w->lastSpeedEntry(), (Entry{English, Vtrue}));
+    retype("Txt_alt", "10000");
+    EXPECT_EQ(box("Txt_vtrue")->text(), "250");
+
+    box("Txt_vcas_iso")->clear();
+    dropOn(box("Txt_vcas_iso"), "100");
+    EXPECT_EQ(texts(kIsoSpeeds), QStringList({"8.1629E-02", "100.00", "100", "100.00", "473.29"}));
+    EXPECT_EQ(w->lastSpeedEntry(), (Entry{Iso, Vcas}));
+}
+
 TEST_F(FAeroWindow, DeltaIsaChangesNoResult)
 {
     retype("Txt_alt", "5000");

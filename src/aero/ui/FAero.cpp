@@ -101,6 +101,15 @@ const SpeedKind kSpeeds[5] = {
     {&Cl_Alt_spd::setzen_qbar, &Cl_Alt_spd::out_qbar, Unit::Psf},
 };
 
+// The speed boxes' handlers, by tab and in the order of FAero::Speed.
+using SpeedHandler = void (FAero::*)(int, int);
+const SpeedHandler kSpeedHandlers[2][5] = {
+    {&FAero::Txt_mach_KeyUp, &FAero::Txt_Veas_KeyUp, &FAero::Txt_vcas_KeyUp, &FAero::Txt_vtrue_KeyUp,
+     &FAero::Txt_qbar_KeyUp},
+    {&FAero::Txt_mach_iso_KeyUp, &FAero::Txt_veas_iso_KeyUp, &FAero::Txt_vcas_iso_KeyUp, &FAero::Txt_vtrue_iso_KeyUp,
+     &FAero::Txt_qbar_iso_KeyUp},
+};
+
 // Keys a box accepts, and those it accepts only once.
 void filterKeys(QLineEdit* box, const QString& allowed, const QString& once)
 {
@@ -176,7 +185,7 @@ void FAero::setupUi(QWidget* body)
         for (int s = Mach; s <= Qbar; ++s) {
             QLineEdit* b = boxes_[tab].speeds[s];
             filterKeys(b, QStringLiteral("0123456789."), QStringLiteral("."));
-            KeptValue::connect(b, {});
+            KeptValue::connectEdits(b, [this, h = kSpeedHandlers[tab][s]] { (this->*h)(0, 0); });
             KeyHook::onKeyUp(b, [this, tab, s](int&, int) { speedKeyUp(tab, Speed(s)); });
         }
     }
