@@ -225,18 +225,33 @@ TEST_F(FAeroWindow, KeyFiltersOfAltitudeSpeedAndDeviationBoxes)
     EXPECT_EQ(box("Txt_mach")->text(), ".5");
 }
 
-// Any key released in a speed box, an arrow too, makes that box the held
-// quantity as its text stands; the digits shown, not the model's full value.
-TEST_F(FAeroWindow, AnArrowKeyReleasedInAResultBoxMakesItsDigitsTheHeldSpeed)
+// Only an edit makes a speed box the held quantity. A real Tab's release
+// lands in the next box, which, like an arrow or a refused key there,
+// changes nothing; a key that edits the result box makes its digits held.
+TEST_F(FAeroWindow, MovingThroughTheSpeedBoxesChangesNothing)
 {
-    retype("Txt_mach", "0.5");
-    ASSERT_EQ(box("Txt_Veas")->text(), "330.74");
-    QTest::keyClick(box("Txt_Veas"), Qt::Key_Right);
-    EXPECT_EQ(w->lastSpeedEntry(), (Entry{English, Veas}));
-    EXPECT_EQ(box("Txt_mach")->text(), "0.5000");
     retype("Txt_alt", "10000");
-    EXPECT_EQ(box("Txt_Veas")->text(), "330.74");
-    EXPECT_NE(box("Txt_mach")->text(), "0.5000");
+    box("Txt_mach")->setFocus();
+    retype("Txt_mach", "0.85");
+    const QStringList at085 = texts(kEnSpeeds);
+    QTest::keyPress(box("Txt_mach"), Qt::Key_Tab);
+    ASSERT_EQ(w->focusWidget(), box("Txt_Veas"));
+    QTest::keyRelease(box("Txt_Veas"), Qt::Key_Tab);
+    for (Qt::Key k : {Qt::Key_Right, Qt::Key_Home, Qt::Key_Backspace, Qt::Key_X, Qt::Key_Minus})
+        QTest::keyClick(box("Txt_Veas"), k);
+    EXPECT_EQ(texts(kEnSpeeds), at085);
+    EXPECT_EQ(w->lastSpeedEntry(), (Entry{English, Mach}));
+    retype("Txt_alt", "30000");
+    EXPECT_EQ(box("Txt_mach")->text(), "0.85");
+
+    // Delete at the caret that Home left edits the text: "306.40" less its first digit is held.
+    ASSERT_EQ(box("Txt_Veas")->text(), "306.40");
+    QTest::keyClick(box("Txt_Veas"), Qt::Key_Delete);
+    EXPECT_EQ(box("Txt_Veas")->text(), "06.40");
+    EXPECT_EQ(w->lastSpeedEntry(), (Entry{English, Veas}));
+    retype("Txt_alt", "0");
+    EXPECT_EQ(box("Txt_Veas")->text(), "06.40");
+    EXPECT_EQ(box("Txt_vcas")->text(), "6.4000");
 }
 
 // A paste or a drop computes as typed keys do and makes its box the held one.
@@ -275,8 +290,7 @@ TEST_F(FAeroWindow, NegativeDynamicPressureIsReportedNotShown)
 {
     rt::MessageRecorder rec;
     retype("Txt_mach", "0.5");
-    box("Txt_qbar")->setText("-5"); // pasted: no key filter
-    QTest::keyClick(box("Txt_qbar"), Qt::Key_End);
+    pasteFromMenu(box("Txt_qbar"), "-5"); // no key filter
     EXPECT_EQ(rec.messages.join("|"), "Invalid procedure call or argument");
     EXPECT_EQ(box("Txt_mach")->text(), "0.5000");
     EXPECT_EQ(box("Txt_qbar")->text(), "-5");

@@ -186,7 +186,6 @@ void FAero::setupUi(QWidget* body)
             QLineEdit* b = boxes_[tab].speeds[s];
             filterKeys(b, QStringLiteral("0123456789."), QStringLiteral("."));
             KeptValue::connectEdits(b, [this, h = kSpeedHandlers[tab][s]] { (this->*h)(0, 0); });
-            KeyHook::onKeyUp(b, [this, tab, s](int&, int) { speedKeyUp(tab, Speed(s)); });
         }
     }
 }

@@ -2,8 +2,8 @@
 // Standard atmosphere and airspeeds for one altitude, in English units on
 // one tab and ISO units on the other. Typing an altitude fills the property
 // boxes and recomputes the speeds, holding the speed quantity that was last
-// entered; a key released in a speed box, or a paste or a drop there, sets
-// that speed and rewrites the other four of its tab.
+// entered; an edit of a speed box (a key that changes its text, a paste, a
+// drop) sets that speed and rewrites the other four of its tab.
 #include "shell/ui/ToolWindow.h"
 
 #include <QString>
@@ -24,9 +24,9 @@ public:
     void Txt_alt_iso_Change();
     void Txt_dISA_Change();
 
-    // Handlers of the speed boxes, run by a key released in the box and by
-    // every edit the user makes there; the altitude handlers call them with
-    // no key. Key code and shift state are not used.
+    // Handlers of the speed boxes, run by every edit the user makes in the
+    // box; the altitude handlers call them with no key. Key code and shift
+    // state are not used.
     void Txt_mach_KeyUp(int keyCode = 0, int shift = 0);
     void Txt_Veas_KeyUp(int keyCode = 0, int shift = 0);
     void Txt_vcas_KeyUp(int keyCode = 0, int shift = 0);
