@@ -14,11 +14,13 @@ namespace {
 class Keeper : public QObject {
 public:
     static constexpr const char* kName = "qm_kept";
-    Keeper(QLineEdit* box, std::function<void()> onChange, std::function<double()> kept, Reading read)
+    Keeper(QLineEdit* box, std::function<void()> onChange, std::function<double()> kept, Reading read,
+           bool editsOnly = false)
         : QObject(box), box_(box), lastReadable_(box->text()), onChange_(std::move(onChange)), kept_(std::move(kept)),
-          read_(read ? std::move(read) : Reading([](QStringView t) { return rt::val(t); }))
+          read_(read ? std::move(read) : Reading([](QStringView t) { return rt::val(t); })), editsOnly_(editsOnly)
     {
         setObjectName(kName);
+        QObject::connect(box, &QLineEdit::textEdited, this, [this](const QString& t) { edited_ = t; });
         QObject::connect(box, &QLineEdit::textChanged, this, [this] { changed(); });
     }
 
@@ -42,6 +44,10 @@ private:
     void changed()
     {
         const QString text = box_->text();
+        // The box announces a user's edit just before the change it makes;
+        // a write that a handler makes inside that change is the program's.
+        const bool byUser = edited_ && *edited_ == text;
+        if (byUser) edited_.reset();
         try {
             rt::val(text);
         } catch (const rt::RuntimeError& e) {
@@ -51,7 +57,7 @@ private:
             return;
         }
         lastReadable_ = text;
-        if (onChange_) onChange_();
+        if (onChange_ && (byUser || !editsOnly_)) onChange_();
     }
 
     QLineEdit* box_;
@@ -59,6 +65,8 @@ private:
     std::function<void()> onChange_;
     std::function<double()> kept_;
     Reading read_;
+    bool editsOnly_;
+    std::optional<QString> edited_;
 };
 
 } // namespace
@@ -66,6 +74,11 @@ private:
 void connect(QLineEdit* box, std::function<void()> onChange, std::function<double()> kept, Reading read)
 {
     new Keeper(box, std::move(onChange), std::move(kept), std::move(read));
+}
+
+void connectEdits(QLineEdit* box, std::function<void()> onEdit)
+{
+    new Keeper(box, std::move(onEdit), {}, {}, true);
 }
 
 QList<Disagreement> disagreements(const QWidget* root)

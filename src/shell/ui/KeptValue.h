@@ -20,6 +20,12 @@ using Reading = std::function<double(QStringView)>;
 void connect(QLineEdit* box, std::function<void()> onChange, std::function<double()> kept = {},
              Reading read = {});
 
+// Runs `onEdit` on every change of the box's text that the user makes and
+// that can be read: a typed key that changes the text, a paste, a drop, an
+// undo. A write by code, and a key that changes nothing (an arrow, Tab, a
+// refused key), run nothing.
+void connectEdits(QLineEdit* box, std::function<void()> onEdit);
+
 // Boxes under `root` whose kept number differs from the reading of their
 // text (a text beyond the double range reads as infinity). A text the box's
 // own reading refuses as no number, and a number still being typed below
