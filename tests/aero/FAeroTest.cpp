@@ -178,6 +178,27 @@ TEST_F(FAeroWindow, AnAltitudeChangeOnOneTabRecomputesItsOwnTabFromItsMachBox)
     EXPECT_EQ(texts(kIsoSpeeds + kIsoProps), isoBefore);
 }
 
+// Both tabs share the models; each tab computes its speeds at the altitude
+// it shows, not at the one last typed on the other tab.
+TEST_F(FAeroWindow, EachTabComputesAtTheAltitudeItShows)
+{
+    retype("Txt_alt_iso", "5000");
+    ASSERT_EQ(box("Txt_alt")->text(), "0.0000");
+    retype("Txt_Veas", "300");
+    EXPECT_EQ(texts(kEnSpeeds), QStringList({"0.4535", "300", "300.00", "300.00", "305.14"}));
+    EXPECT_EQ(w->altFt(), 16405) << "still the altitude last entered";
+
+    // The other way round: the ISO tab still shows 5000 m.
+    retype("Txt_alt", "30000");
+    retype("Txt_mach_iso", "0.8");
+    EXPECT_EQ(box("Txt_vtrue_iso")->text(), "923.12");
+    EXPECT_EQ(w->altFt(), 30000);
+    // Each tab's altitude still holds its own speed.
+    retype("Txt_alt_iso", "0");
+    EXPECT_EQ(box("Txt_vtrue_iso")->text(), "980.04");
+    EXPECT_EQ(box("Txt_Veas")->text(), "300");
+}
+
 TEST_F(FAeroWindow, KeyFiltersOfAltitudeSpeedAndDeviationBoxes)
 {
     struct Case {
@@ -204,18 +225,49 @@ TEST_F(FAeroWindow, KeyFiltersOfAltitudeSpeedAndDeviationBoxes)
     EXPECT_EQ(box("Txt_mach")->text(), ".5");
 }
 
-// Any key released in a speed box, an arrow too, makes that box the held
-// quantity as its text stands; the digits shown, not the model's full value.
-TEST_F(FAeroWindow, AnArrowKeyReleasedInAResultBoxMakesItsDigitsTheHeldSpeed)
+// Only an edit makes a speed box the held quantity. A real Tab's release
+// lands in the next box, which, like an arrow or a refused key there,
+// changes nothing; a key that edits the result box makes its digits held.
+TEST_F(FAeroWindow, MovingThroughTheSpeedBoxesChangesNothing)
+{
+    retype("Txt_alt", "10000");
+    box("Txt_mach")->setFocus();
+    retype("Txt_mach", "0.85");
+    const QStringList at085 = texts(kEnSpeeds);
+    QTest::keyPress(box("Txt_mach"), Qt::Key_Tab);
+    ASSERT_EQ(w->focusWidget(), box("Txt_Veas"));
+    QTest::keyRelease(box("Txt_Veas"), Qt::Key_Tab);
+    for (Qt::Key k : {Qt::Key_Right, Qt::Key_Home, Qt::Key_Backspace, Qt::Key_X, Qt::Key_Minus})
+        QTest::keyClick(box("Txt_Veas"), k);
+    EXPECT_EQ(texts(kEnSpeeds), at085);
+    EXPECT_EQ(w->lastSpeedEntry(), (Entry{English, Mach}));
+    retype("Txt_alt", "30000");
+    EXPECT_EQ(box("Txt_mach")->text(), "0.85");
+
+    // Delete at the caret that Home left edits the text: "306.40" less its first digit is held.
+    ASSERT_EQ(box("Txt_Veas")->text(), "306.40");
+    QTest::keyClick(box("Txt_Veas"), Qt::Key_Delete);
+    EXPECT_EQ(box("Txt_Veas")->text(), "06.40");
+    EXPECT_EQ(w->lastSpeedEntry(), (Entry{English, Veas}));
+    retype("Txt_alt", "0");
+    EXPECT_EQ(box("Txt_Veas")->text(), "06.40");
+    EXPECT_EQ(box("Txt_vcas")->text(), "6.4000");
+}
+
+// A paste or a drop computes as typed keys do and makes its box the held one.
+TEST_F(FAeroWindow, APastedOrDroppedSpeedComputesAndIsHeld)
 {
     retype("Txt_mach", "0.5");
-    ASSERT_EQ(box("Txt_Veas")->text(), "330.74");
-    QTest::keyClick(box("Txt_Veas"), Qt::Key_Right);
-    EXPECT_EQ(w->lastSpeedEntry(), (Entry{English, Veas}));
-    EXPECT_EQ(box("Txt_mach")->text(), "0.5000");
+    pasteFromMenu(box("Txt_vtrue"), "250");
+    EXPECT_EQ(texts(kEnSpeeds), QStringList({"0.3779", "250.00", "250.00", "250", "211.90"}));
+    EXPECT_EQ(w->lastSpeedEntry(), (Entry{English, Vtrue}));
     retype("Txt_alt", "10000");
-    EXPECT_EQ(box("Txt_Veas")->text(), "330.74");
-    EXPECT_NE(box("Txt_mach")->text(), "0.5000");
+    EXPECT_EQ(box("Txt_vtrue")->text(), "250");
+
+    box("Txt_vcas_iso")->clear();
+    dropOn(box("Txt_vcas_iso"), "100");
+    EXPECT_EQ(texts(kIsoSpeeds), QStringList({"8.1629E-02", "100.00", "100", "100.00", "473.29"}));
+    EXPECT_EQ(w->lastSpeedEntry(), (Entry{Iso, Vcas}));
 }
 
 TEST_F(FAeroWindow, DeltaIsaChangesNoResult)
@@ -238,8 +290,7 @@ TEST_F(FAeroWindow, NegativeDynamicPressureIsReportedNotShown)
 {
     rt::MessageRecorder rec;
     retype("Txt_mach", "0.5");
-    box("Txt_qbar")->setText("-5"); // pasted: no key filter
-    QTest::keyClick(box("Txt_qbar"), Qt::Key_End);
+    pasteFromMenu(box("Txt_qbar"), "-5"); // no key filter
     EXPECT_EQ(rec.messages.join("|"), "Invalid procedure call or argument");
     EXPECT_EQ(box("Txt_mach")->text(), "0.5000");
     EXPECT_EQ(box("Txt_qbar")->text(), "-5");

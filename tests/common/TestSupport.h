@@ -1,6 +1,6 @@
 #pragma once
 // Shared helpers of the tests: QString printing, finding controls by name
-// (a missing one fails its test), pasting as the user does.
+// (a missing one fails its test), pasting and dropping as the user does.
 #include "shell/ui/Forms.h"
 #include "shell/ui/MDIForm1.h"
 #include "shell/ui/ToolWindow.h"
@@ -10,8 +10,10 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
+#include <QDropEvent>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMimeData>
 #include <QString>
 #include <QTest>
 #include <QTimer>
@@ -63,6 +65,19 @@ inline void pasteFromMenu(QLineEdit* box, const QString& text, bool overAll = tr
     QApplication::sendEvent(box, &e);
     waiting.stop();
     clickPaste();
+}
+
+// Drops `text` on `box` as the user does from another window or program: the
+// box's window need not be the active one, and a drop does not make it so.
+inline void dropOn(QLineEdit* box, const QString& text)
+{
+    QMimeData data;
+    data.setText(text);
+    const QPointF at = box->rect().center();
+    QDragEnterEvent enter(at.toPoint(), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(box, &enter);
+    QDropEvent e(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(box, &e);
 }
 
 // The window a menu item opens, opened as a click on the item does.

@@ -334,6 +334,35 @@ TEST_F(GeoWindow, AnOverflowPastedIntoMinutesOrSecondsIsReportedOnce)
     }
 }
 
+// Degrees and minutes are whole numbers: a fraction pasted or dropped past
+// the digit filter gives way, without a message, to the whole number the point
+// takes (a half to the even one), which the range check then sees.
+TEST_F(GeoWindow, APastedFractionOfADegreeOrMinuteShowsTheWholeNumberUsed)
+{
+    struct Case {
+        const char* box;
+        const char* pasted;
+        const char* shown;
+        const char* km;
+    } cases[] = {
+        {"txt_lat_deg_sp", "45.7", "46", "5112.16"},   {"txt_lat_min_sp", "30.5", "30", "55.57"},
+        {"txt_lat_deg_sp", "12.5", "12", "1333.61"},   {"txt_lat_deg_sp", "13.5", "14", "1555.87"},
+        {"txt_lat_deg_sp", "90.4", "90", "1.0002E+04"}, {"txt_lat_deg_sp", "90.6", "0", "0.0000"},
+        {"txt_lon_min_sp", "59.7", "0", "0.0000"},     {"txt_lon_min_sp", "-0.4", "0", "0.0000"},
+    };
+    for (const Case& c : cases) {
+        child<QPushButton>(win, "Bt_Resetsp")->click();
+        pasteFromMenu(box(c.box), c.pasted);
+        EXPECT_EQ(text(c.box), c.shown) << c.box << " pasted " << c.pasted;
+        EXPECT_EQ(km(), c.km) << c.box << " pasted " << c.pasted;
+    }
+    child<QPushButton>(win, "Bt_Resetsp")->click();
+    dropOn(box("txt_lat_deg_ep"), "45.7");
+    EXPECT_EQ(text("txt_lat_deg_ep"), "46");
+    EXPECT_EQ(km(), "5112.16");
+    EXPECT_TRUE(messages.messages.isEmpty());
+}
+
 TEST_F(GeoWindow, EveryOpenAfterACloseStartsAfresh)
 {
     type("txt_lat_deg_sp", "45");

@@ -16,7 +16,6 @@
 #include <QClipboard>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QMimeData>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
@@ -253,18 +252,6 @@ TEST_F(AfterAnError, AMessageBelongsToTheWindowOfItsAction)
     EXPECT_EQ(QuillApp::messageOwner(), shock);
 }
 
-// Drops `text` on `box` as the user does from another window or program: the
-// box's window need not be the active one, and a drop does not make it so.
-void drop(QLineEdit* box, const QString& text)
-{
-    QMimeData data;
-    data.setText(text);
-    const QPointF at = box->rect().center();
-    QDragEnterEvent enter(at.toPoint(), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(box, &enter);
-    QDropEvent e(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(box, &e);
-}
 
 // The message of an action belongs to the window the action went to, even
 // when another window has the keyboard.
@@ -280,7 +267,7 @@ TEST_F(AfterAnError, AMessageBelongsToTheWindowTheActionWentTo)
         rec.messages << text;
         owner = QuillApp::messageOwner();
     });
-    drop(box(calc, "x_val_result"), "1E400");
+    dropOn(box(calc, "x_val_result"), "1E400");
     EXPECT_EQ(rec.messages, QStringList{"Overflow"});
     EXPECT_EQ(owner, calc);
 }

@@ -100,6 +100,15 @@ const SpeedKind kSpeeds[5] = {
     {&Cl_Alt_spd::setzen_qbar, &Cl_Alt_spd::out_qbar, Unit::Psf},
 };
 
+// The speed boxes' handlers, by tab and in the order of FAero::Speed.
+using SpeedHandler = void (FAero::*)(int, int);
+const SpeedHandler kSpeedHandlers[2][5] = {
+    {&FAero::Txt_mach_KeyUp, &FAero::Txt_Veas_KeyUp, &FAero::Txt_vcas_KeyUp, &FAero::Txt_vtrue_KeyUp,
+     &FAero::Txt_qbar_KeyUp},
+    {&FAero::Txt_mach_iso_KeyUp, &FAero::Txt_veas_iso_KeyUp, &FAero::Txt_vcas_iso_KeyUp, &FAero::Txt_vtrue_iso_KeyUp,
+     &FAero::Txt_qbar_iso_KeyUp},
+};
+
 // Keys a box accepts, and those it accepts only once.
 void filterKeys(QLineEdit* box, const QString& allowed, const QString& once)
 {
@@ -176,7 +185,9 @@ void FAero::setupUi(QWidget* body)
         for (int s = Mach; s <= Qbar; ++s) {
             QLineEdit* b = boxes_[tab].speeds[s];
             filterKeys(b, QStringLiteral("0123456789."), QStringLiteral("."));
-            NumberBox::of(b).onKeyUp([this, tab, s](int&, int) { speedKeyUp(tab, Speed(s)); });
+            // Only the user's own edit sets a speed: a Tab's release, an arrow
+            // or a refused key in the box changes nothing.
+            connect(&NumberBox::of(b), &NumberBox::edited, this, [this, h = kSpeedHandlers[tab][s]] { (this->*h)(0, 0); });
         }
     }
 }
@@ -185,6 +196,7 @@ void FAero::Form_Load()
 {
     o_ = std::make_unique<Objects>();
     alt_ft = 0;
+    tabAltFt_ = {};
     dISA = 0;
     last_speed_entry = {English, Mach};
     // Each write differs from the design text "0", so its change handler
@@ -216,6 +228,7 @@ void FAero::Txt_alt_Change()
     rt::trap([&] {
         const TabBoxes& b = boxes_[English];
         alt_ft = rt::val(b.alt->text());
+        tabAltFt_[English] = alt_ft;
         o_->atm.setzen_hft(alt_ft);
         o_->spd.setzen_hft(alt_ft);
         put(b.props[0], o_->atm.out_rho());
@@ -232,6 +245,7 @@ void FAero::Txt_alt_iso_Change()
         const TabBoxes& b = boxes_[Iso];
         Objects& o = *o_;
         alt_ft = (rt::Checked(rt::val(b.alt->text())) * o.len.m2ft()).v;
+        tabAltFt_[Iso] = alt_ft;
         o.atm.setzen_hft(alt_ft);
         o.spd.setzen_hft(alt_ft);
         auto times = [](std::optional<double> x, double factor) -> std::optional<double> {
@@ -257,6 +271,10 @@ void FAero::speedKeyUp(Tab tab, Speed read)
 {
     rt::trap([&] {
         Objects& o = *o_;
+        // Both tabs share the models: a tab's speeds are computed at the
+        // altitude that tab shows, whichever tab set the models last.
+        o.atm.setzen_hft(tabAltFt_[tab]);
+        o.spd.setzen_hft(tabAltFt_[tab]);
         const std::array<QLineEdit*, 5>& boxes = boxes_[tab].speeds;
         // The ISO tab shows km/h and Pa; the model works in knots and lb/ft^2.
         auto convert = [&](double x, Unit u, bool entering) {

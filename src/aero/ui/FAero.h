@@ -2,8 +2,8 @@
 // Standard atmosphere and airspeeds for one altitude, in English units on
 // one tab and ISO units on the other. Typing an altitude fills the property
 // boxes and recomputes the speeds, holding the speed quantity that was last
-// entered; a key released in a speed box sets that speed and rewrites the
-// other four of its tab.
+// entered; an edit of a speed box (a key that changes its text, a paste, a
+// drop) sets that speed and rewrites the other four of its tab.
 #include "shell/ui/ToolWindow.h"
 
 #include <QString>
@@ -24,8 +24,9 @@ public:
     void Txt_alt_iso_Change();
     void Txt_dISA_Change();
 
-    // Key-release handlers of the speed boxes; the altitude handlers call
-    // them with no key. Key code and shift state are not used.
+    // Handlers of the speed boxes, run by every edit the user makes in the
+    // box; the altitude handlers call them with no key. Key code and shift
+    // state are not used.
     void Txt_mach_KeyUp(int keyCode = 0, int shift = 0);
     void Txt_Veas_KeyUp(int keyCode = 0, int shift = 0);
     void Txt_vcas_KeyUp(int keyCode = 0, int shift = 0);
@@ -72,7 +73,9 @@ private:
     QTabWidget* tabs_ = nullptr;
     std::array<TabBoxes, 2> boxes_{};
     std::unique_ptr<Objects> o_;
-    double alt_ft = 0;
+    double alt_ft = 0; // the altitude last entered, on either tab
+    // The altitude each tab shows, in feet: its speeds are computed there.
+    std::array<double, 2> tabAltFt_{};
     double dISA = 0;
     SpeedEntry last_speed_entry{English, Mach};
 };

@@ -15,7 +15,6 @@ Made add(QWidget* parent, const Names& n, const QString& caption, const QString&
     QLabel* l = Controls::label(parent, n.captionName, caption, Twips::rect(c.captionLeft, top + c.drop, c.captionWidth, labelHeight),
                     topLeft);
     QLineEdit* box = Controls::textBox(parent, n.box, text, Twips::rect(c.boxLeft, top, c.boxWidth, c.boxHeight));
-    box->setCursorPosition(0);
     Controls::label(parent, n.unitName, n.unit, Twips::rect(c.unitLeft, top + c.drop, c.unitWidth, labelHeight),
                     topLeft);
     return {l, box};

@@ -31,8 +31,7 @@ struct Made {
     QLineEdit* box;
 };
 
-// Adds the row with its box's top at `top`, in `parent`'s coordinates; the
-// box shows `text` from its start.
+// Adds the row with its box's top at `top`, in `parent`'s coordinates.
 Made add(QWidget* parent, const Names& n, const QString& caption, const QString& text, const Columns& c,
                double top);
 

@@ -1,6 +1,7 @@
 #include "geo/ui/FGeo.h"
 
 #include "runtime/Error.h"
+#include "runtime/NumText.h"
 #include "runtime/Parse.h"
 #include "shell/Utilities.h"
 #include "shell/ui/Controls.h"
@@ -14,6 +15,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTabWidget>
+#include <cmath>
 
 namespace {
 
@@ -208,6 +210,17 @@ void FGeo::txt_Change(Point p, Coord c, Field k)
 {
     rt::trap([&] {
         QLineEdit* box = box_[p][c][k];
+        // The point takes degrees and minutes as whole numbers, a half to the
+        // even one. A fraction (pasted past the digit filter) gives way to the
+        // whole number, whose own change handling checks and places it.
+        if (k != Sec) {
+            const double v = rt::val(box->text());
+            const double whole = std::nearbyint(v) + 0.0; // no "-0"
+            if (whole != v) {
+                box->setText(rt::str(whole));
+                return;
+            }
+        }
         accepted_[p][c][k] = rangeCheck(p, c, k);
         // This one box reads its whole text as one number; a text that is not
         // one is an error that leaves the point where it was.

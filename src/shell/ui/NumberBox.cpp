@@ -18,8 +18,8 @@ NumberBox::NumberBox(QLineEdit* box) : QObject(box), box_(box), lastReadable_(bo
 {
     setObjectName(kName);
     box->installEventFilter(this);
-    // The box says which changes are the user's own before it says that the text changed.
-    connect(box, &QLineEdit::textEdited, this, [this] { editing_ = true; });
+    // The box announces a user's edit just before the change it makes.
+    connect(box, &QLineEdit::textEdited, this, [this](const QString& t) { edited_ = t; });
     connect(box, &QLineEdit::textChanged, this, &NumberBox::textChanged);
 }
 
@@ -67,7 +67,9 @@ NumberBox& NumberBox::takesAnyText()
 
 void NumberBox::textChanged(const QString& text)
 {
-    const bool byUser = std::exchange(editing_, false);
+    // A write that a handler makes inside the user's change is the program's.
+    const bool byUser = edited_ && *edited_ == text;
+    if (byUser) edited_.reset();
     double value = 0;
     try {
         value = rt::val(text);

@@ -88,8 +88,8 @@ private:
     std::function<double()> kept_;
     Reading read_;
     QString lastReadable_;
+    std::optional<QString> edited_;
     bool keepsReadable_ = true;
     bool typing_ = false;
-    bool editing_ = false;
     bool held_ = false;
 };

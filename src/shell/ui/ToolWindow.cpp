@@ -1,6 +1,7 @@
 #include "shell/ui/ToolWindow.h"
 
 #include "shell/ui/Forms.h"
+#include "shell/ui/TextStart.h"
 #include "shell/ui/Twips.h"
 
 #include <QCloseEvent>
@@ -52,6 +53,7 @@ void ToolWindow::load()
     body_ = new QWidget(this);
     layout()->addWidget(body_);
     setupUi(body_);
+    TextStart::follow(body_);
     // Enter on the focused button presses it, as Space does; no button
     // becomes a default that Enter in a box would press.
     for (QPushButton* b : body_->findChildren<QPushButton*>()) b->setAutoDefault(true);
@@ -60,7 +62,7 @@ void ToolWindow::load()
     for (QTabWidget* tabs : body_->findChildren<QTabWidget*>()) {
         connect(tabs, &QTabWidget::currentChanged, tabs, [tabs] {
             auto* box = qobject_cast<QLineEdit*>(tabs->window()->focusWidget());
-            if (box && tabs->currentWidget() && tabs->currentWidget()->isAncestorOf(box)) box->selectAll();
+            if (box && tabs->currentWidget() && tabs->currentWidget()->isAncestorOf(box)) TextStart::selectWhole(box);
         });
     }
     // A strip's scroll arrows are no keyboard stops: the arrow keys on the
@@ -99,7 +101,7 @@ void focusAsByTab(QWidget* w)
 {
     w->setFocus(Qt::TabFocusReason);
     QWidget* target = w->focusProxy() ? w->focusProxy() : w;
-    if (auto* box = qobject_cast<QLineEdit*>(target)) box->selectAll();
+    if (auto* box = qobject_cast<QLineEdit*>(target)) TextStart::selectWhole(box);
 }
 
 } // namespace

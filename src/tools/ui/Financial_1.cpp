@@ -246,16 +246,10 @@ void Financial_1::Cmd_N_Click()
 
 void Financial_1::show_all_fields()
 {
-    // A written box shows its text from the start, so an amount too long for
-    // it still shows its sign and leading digits.
-    auto write = [](QLineEdit* box, const QString& text) {
-        box->setText(text);
-        box->setCursorPosition(0);
-    };
-    write(Txt_N, rt::format(N, u"#0"));
-    write(Txt_Pay_per_year, rt::format(pay_per_year, u"#0"));
-    write(Txt_i_perc, rt::format(i_perc_year, u"#0.00"));
-    write(Txt_PV, rt::format(PV, u"currency"));
-    write(Txt_PMT, rt::format(PMT, u"currency"));
-    write(Txt_FV, rt::format(FV, u"currency"));
+    Txt_N->setText(rt::format(N, u"#0"));
+    Txt_Pay_per_year->setText(rt::format(pay_per_year, u"#0"));
+    Txt_i_perc->setText(rt::format(i_perc_year, u"#0.00"));
+    Txt_PV->setText(rt::format(PV, u"currency"));
+    Txt_PMT->setText(rt::format(PMT, u"currency"));
+    Txt_FV->setText(rt::format(FV, u"currency"));
 }
