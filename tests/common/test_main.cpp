@@ -25,8 +25,11 @@ public:
 
 int main(int argc, char** argv)
 {
-    // Pictures of the windows (scripts/screenshots) are taken on a real X server.
-    if (qEnvironmentVariableIsEmpty("QM_SHOT_DIR")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Pictures of the windows (scripts/screenshots) are taken on a real X
+    // server; an offscreen platform given with its options (a screen of
+    // another size) is kept.
+    if (qEnvironmentVariableIsEmpty("QM_SHOT_DIR") && !qgetenv("QT_QPA_PLATFORM").startsWith("offscreen"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     ::testing::InitGoogleTest(&argc, argv);
     QuillApp app(argc, argv);
     QuillApp::setUp(false);

@@ -8,8 +8,12 @@
 #include "tables/ui/FBonanza_A36.h"
 
 #include <QCloseEvent>
+#include <QGuiApplication>
 #include <QMdiArea>
 #include <QMenuBar>
+#include <QScreen>
+
+#include <algorithm>
 
 MDIForm1& MDIForm1::instance() { return Forms::frame(); }
 
@@ -105,6 +109,20 @@ void MDIForm1::closeEvent(QCloseEvent* e)
 
 void MDIForm1::applyGeometry()
 {
-    move(Twips::px(left_), Twips::px(top_));
-    resize(Twips::px(width_), Twips::px(height_));
+    // A screen whose free area is smaller than the place asked for (a high
+    // scale on a small display) gets the frame moved and shrunk into that
+    // area, its border and caption included, so that nothing of it lies off
+    // the screen. The place asked for stays what Left, Top, Width and Height read.
+    const QRect wanted(Twips::px(left_), Twips::px(top_), Twips::px(width_), Twips::px(height_));
+    const QScreen* shown = QGuiApplication::screenAt(wanted.topLeft());
+    const QRect free = (shown ? shown : screen())->availableGeometry();
+    const QRect outer = frameGeometry(), inner = geometry();
+    const QSize border(outer.width() - inner.width(), outer.height() - inner.height());
+    const QSize size = wanted.size().boundedTo(free.size() - border).expandedTo(QSize(0, 0));
+    const auto within = [](int at, int from, int room, int extent) {
+        return std::clamp(at, from, std::max(from, from + room - extent));
+    };
+    move(within(wanted.x(), free.x(), free.width(), size.width() + border.width()),
+         within(wanted.y(), free.y(), free.height(), size.height() + border.height()));
+    resize(size);
 }
