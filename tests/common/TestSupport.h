@@ -103,6 +103,6 @@ inline bool inAFreshProgram(const QStringList& environment = {})
 // Unloads every tool window but the information window, which goes with the frame.
 inline void unloadToolWindows()
 {
-    for (ToolWindow* w : QList<ToolWindow*>(Forms::loaded()))
+    for (ToolWindow* w : Forms::loaded())
         if (w->objectName() != "FPropaganda") w->unload();
 }

@@ -465,7 +465,7 @@ TEST_P(AllWindowsMonkey, SurvivesRandomUseAndLoadsAgain)
     }
 
     // Close whatever the run opened, then the window loads again as designed.
-    for (ToolWindow* o : QList<ToolWindow*>(Forms::loaded()))
+    for (ToolWindow* o : Forms::loaded())
         if (o->objectName() != "FPropaganda") {
             EXPECT_TRUE(o->unload()) << o->objectName().toStdString();
         }

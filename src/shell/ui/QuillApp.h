@@ -2,7 +2,8 @@
 // The application object. Its notify is the last resort of the error trap:
 // an error that escapes a handler is shown and the program goes on. It also
 // marks where each user action begins, so that one action shows a given
-// message once. It owns the windows, which go before it does.
+// message once. It owns the windows, which go before it does, and ties the
+// frame's client area to the windows that live inside it.
 #include "shell/ui/Forms.h"
 
 #include <QApplication>
