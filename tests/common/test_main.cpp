@@ -34,11 +34,8 @@ extern "C" const char* __asan_default_options() { return "intercept_tls_get_addr
 
 int main(int argc, char** argv)
 {
-    // Pictures of the windows (scripts/screenshots) are taken on a real X
-    // server; an offscreen platform given with its options (a screen of
-    // another size) is kept.
-    if (qEnvironmentVariableIsEmpty("QM_SHOT_DIR") && !qgetenv("QT_QPA_PLATFORM").startsWith("offscreen"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    // An offscreen platform given with its options (a screen of another size) is kept.
+    if (!qgetenv("QT_QPA_PLATFORM").startsWith("offscreen")) qputenv("QT_QPA_PLATFORM", "offscreen");
     ::testing::InitGoogleTest(&argc, argv);
     QuillApp app(argc, argv);
     QuillApp::setUp(false);

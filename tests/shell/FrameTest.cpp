@@ -27,6 +27,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -60,10 +61,11 @@ protected:
     MDIForm1* frame = nullptr;
 };
 
+// The program starts by showing its frame (main), as SetUp does; in a
+// program of its own the frame is made and shown here for the first time.
 TEST_F(Frame, StartsAtItsPlaceWithTheInformationWindow)
 {
-    Wforms::place_main_form(*frame);
-    Wforms::show_info_form();
+    if (!inAFreshProgram()) return;
     EXPECT_EQ(frame->windowTitle(), "Brindlewick-Quillmere");
     EXPECT_EQ(frame->Left(), 1000);
     EXPECT_EQ(frame->Top(), 1000);
@@ -76,6 +78,13 @@ TEST_F(Frame, StartsAtItsPlaceWithTheInformationWindow)
     EXPECT_EQ(info.Top(), 0);
     EXPECT_EQ(info.Width(), 4740);
     EXPECT_EQ(info.Height(), 8690);
+    // On the screen too: the frame at 1000, 1000 twips, the information window
+    // at the top left corner of its client area.
+    EXPECT_EQ(frame->frameGeometry().topLeft(), QPoint(Twips::px(1000), Twips::px(1000)));
+    EXPECT_EQ(frame->size(), QSize(Twips::px(4960), Twips::px(9500)));
+    EXPECT_TRUE(info.isVisible());
+    EXPECT_EQ(info.subWindow()->geometry(), QRect(0, 0, Twips::px(4740), Twips::px(8690)));
+    EXPECT_EQ(info.subWindow()->parentWidget(), frame->mdiArea()->viewport());
 }
 
 // A display of 1920 x 1080 pixels at a scale of 2: a free area of 960 x 540.
