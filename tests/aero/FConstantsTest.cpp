@@ -1,14 +1,10 @@
-#include "aero/ui/F1DShockFlow.h"
-#include "aero/ui/FAero.h"
 #include "aero/ui/FConstants.h"
-#include "aero/ui/FIsentCompFlow.h"
 #include "shell/ui/Forms.h"
 #include "shell/ui/MDIForm1.h"
 
 #include "TestSupport.h"
 
 #include <QAction>
-#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTabWidget>
@@ -64,48 +60,6 @@ TEST(FConstantsWindow, BothTabsShowTheirValuesAsWrittenAndRefuseEdits)
     EXPECT_EQ(child<QLabel>(w, "Label3")->text(), "Standard values for air at sea level:");
     EXPECT_EQ(child<QLabel>(w, "Label26")->text(), "Air Constants:");
     w->unload();
-}
-
-// With QM_SHOT_DIR set, saves pictures of the aero windows for a look at
-// clipped captions; otherwise does nothing.
-TEST(AeroScreenshots, SavedWhenAsked)
-{
-    const QString dir = qEnvironmentVariable("QM_SHOT_DIR");
-    if (dir.isEmpty()) GTEST_SKIP() << "QM_SHOT_DIR not set";
-    QDir().mkpath(dir);
-    auto shoot = [&](ToolWindow& w, const QString& tabsName, const QString& file) {
-        w.showForm();
-        if (!tabsName.isEmpty()) {
-            auto* tabs = child<QTabWidget>(&w, tabsName);
-            for (int i = 0; i < tabs->count(); ++i) {
-                tabs->setCurrentIndex(i);
-                w.grab().save(dir + "/" + file + "_" + QString::number(i) + ".png");
-            }
-        } else {
-            w.grab().save(dir + "/" + file + ".png");
-        }
-        w.unload();
-    };
-    FAero& aero = Forms::instance<FAero>();
-    aero.showForm();
-    auto type = [&](const char* name, const char* keys) {
-        auto* b = child<QLineEdit>(&aero, name);
-        b->selectAll();
-        QTest::keyClicks(b, keys);
-    };
-    type("Txt_alt", "10000");
-    type("Txt_Veas", "250");
-    type("Txt_alt_iso", "3000");
-    type("Txt_vcas_iso", "400");
-    auto* tabs = child<QTabWidget>(&aero, "SSTab3");
-    for (int i = 0; i < 2; ++i) {
-        tabs->setCurrentIndex(i);
-        aero.grab().save(dir + "/FAero_" + QString::number(i) + ".png");
-    }
-    aero.unload();
-    shoot(Forms::instance<FConstants>(), "SSTab2", "FConstants");
-    shoot(Forms::instance<FIsentCompFlow>(), QString(), "FIsentCompFlow");
-    shoot(Forms::instance<F1DShockFlow>(), QString(), "F1DShockFlow");
 }
 
 } // namespace

@@ -10,10 +10,12 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
+#include <QCoreApplication>
 #include <QDropEvent>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMimeData>
+#include <QProcess>
 #include <QString>
 #include <QTest>
 #include <QTimer>
@@ -88,9 +90,34 @@ inline ToolWindow* openFromMenu(const char* item)
     throw MissingControl(std::string("no window opened by ") + item);
 }
 
+// Runs the current test once more in a program of its own, which starts as
+// the program does: no window is made yet. `environment` ("NAME=value") is
+// added to that program's (a screen of another size, say). Returns true in
+// that program, where the test goes on; in this one it waits for it, fails
+// with its output unless the test passed there, and returns false.
+inline bool inAFreshProgram(const QStringList& environment = {})
+{
+    if (qEnvironmentVariableIsSet("QM_FRESH_PROGRAM")) return true;
+    const ::testing::TestInfo* test = ::testing::UnitTest::GetInstance()->current_test_info();
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("QM_FRESH_PROGRAM", "1");
+    for (const QString& entry : environment) env.insert(entry.section('=', 0, 0), entry.section('=', 1));
+    QProcess program;
+    program.setProcessEnvironment(env);
+    program.setProcessChannelMode(QProcess::MergedChannels);
+    program.start(QCoreApplication::applicationFilePath(),
+                  {QString("--gtest_filter=%1.%2").arg(test->test_suite_name(), test->name())});
+    const bool ended = program.waitForFinished(120000);
+    const QString out = QString::fromLocal8Bit(program.readAll());
+    EXPECT_TRUE(ended && program.exitStatus() == QProcess::NormalExit && program.exitCode() == 0
+                && out.contains("[  PASSED  ] 1 test"))
+        << out.toStdString();
+    return false;
+}
+
 // Unloads every tool window but the information window, which goes with the frame.
 inline void unloadToolWindows()
 {
-    for (ToolWindow* w : QList<ToolWindow*>(Forms::loaded()))
+    for (ToolWindow* w : Forms::loaded())
         if (w->objectName() != "FPropaganda") w->unload();
 }

@@ -568,16 +568,4 @@ TEST_F(Conversion, ThePrefixTabRoundsHalfwayValuesUpAndWritesThePoint)
     EXPECT_EQ(B->text(), "1.5E-3");
 }
 
-// Run by hand (--gtest_also_run_disabled_tests) to look at the window.
-TEST_F(Conversion, DISABLED_SaveScreenshot)
-{
-    w->showForm();
-    pick(Press, 1, 7);
-    tabs->setCurrentIndex(Press);
-    typed("760");
-    w->grab().save(qEnvironmentVariable("QM_SCREENSHOT", "/tmp/fconversion.png"));
-    tabs->setCurrentIndex(Nbrs);
-    w->grab().save(qEnvironmentVariable("QM_SCREENSHOT", "/tmp/fconversion.png").replace(".png", "-nbrs.png"));
-}
-
 } // namespace

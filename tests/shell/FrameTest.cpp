@@ -8,6 +8,7 @@
 #include "shell/ui/FPropaganda.h"
 #include "shell/ui/Forms.h"
 #include "shell/ui/MDIForm1.h"
+#include "shell/ui/Twips.h"
 #include "shell/ui/Wforms.h"
 #include "shell/ui/frmAbout.h"
 #include "tables/ui/FBonanza_A36.h"
@@ -22,11 +23,16 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
+#include <QTemporaryDir>
 #include <QTest>
 #include <typeindex>
 
@@ -55,10 +61,11 @@ protected:
     MDIForm1* frame = nullptr;
 };
 
+// The program starts by showing its frame (main), as SetUp does; in a
+// program of its own the frame is made and shown here for the first time.
 TEST_F(Frame, StartsAtItsPlaceWithTheInformationWindow)
 {
-    Wforms::place_main_form(*frame);
-    Wforms::show_info_form();
+    if (!inAFreshProgram()) return;
     EXPECT_EQ(frame->windowTitle(), "Brindlewick-Quillmere");
     EXPECT_EQ(frame->Left(), 1000);
     EXPECT_EQ(frame->Top(), 1000);
@@ -71,6 +78,58 @@ TEST_F(Frame, StartsAtItsPlaceWithTheInformationWindow)
     EXPECT_EQ(info.Top(), 0);
     EXPECT_EQ(info.Width(), 4740);
     EXPECT_EQ(info.Height(), 8690);
+    // On the screen too: the frame at 1000, 1000 twips, the information window
+    // at the top left corner of its client area.
+    EXPECT_EQ(frame->frameGeometry().topLeft(), QPoint(Twips::px(1000), Twips::px(1000)));
+    EXPECT_EQ(frame->size(), QSize(Twips::px(4960), Twips::px(9500)));
+    EXPECT_TRUE(info.isVisible());
+    EXPECT_EQ(info.subWindow()->geometry(), QRect(0, 0, Twips::px(4740), Twips::px(8690)));
+    EXPECT_EQ(info.subWindow()->parentWidget(), frame->mdiArea()->viewport());
+}
+
+// A display of 1920 x 1080 pixels at a scale of 2: a free area of 960 x 540.
+QStringList smallScreen()
+{
+    static QTemporaryDir dir;
+    const QString config = dir.filePath("screen.json");
+    QFile file(config);
+    if (file.open(QIODevice::WriteOnly))
+        file.write(R"({"screens": [{"name": "small", "x": 0, "y": 0, "width": 1920, "height": 1080,
+                       "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})");
+    return {"QT_QPA_PLATFORM=offscreen:configfile=" + config, "QT_SCALE_FACTOR=2"};
+}
+
+// Where the screen's free area is smaller than the frame's start place, the
+// frame stands inside it, and so does the information window's "Minimize".
+TEST(FrameStart, FitsAScreenSmallerThanItsPlace)
+{
+    if (!inAFreshProgram(smallScreen())) return;
+    MDIForm1& frame = MDIForm1::instance();
+    frame.show();
+    const QRect free = frame.screen()->availableGeometry();
+    ASSERT_EQ(free.size(), QSize(960, 540));
+    auto& info = Forms::instance<FPropaganda>();
+    auto* minimize = child<QPushButton>(&info, "Command1");
+    auto* text = child<QPlainTextEdit>(&info, "Text1");
+    QWidget* client = frame.mdiArea()->viewport();
+    const auto inClient = [client](QWidget* w) { return QRect(w->mapTo(client, QPoint(0, 0)), w->size()); };
+    (void)QTest::qWaitFor([&] { return client->rect().contains(inClient(minimize)); }, 2000);
+
+    EXPECT_TRUE(free.contains(frame.frameGeometry())) << frame.frameGeometry().y() << "+" << frame.frameGeometry().height();
+    EXPECT_EQ(frame.width(), Twips::px(4960)) << "as wide as asked: the width fits";
+    EXPECT_TRUE(client->rect().contains(inClient(minimize))) << inClient(minimize).bottom() << " in " << client->height();
+    EXPECT_TRUE(free.contains(QRect(minimize->mapToGlobal(QPoint(0, 0)), minimize->size())));
+    EXPECT_LE(inClient(text).bottom(), inClient(minimize).top()) << "the text ends above the button";
+    EXPECT_GE(text->height(), Twips::px(6000));
+    // The place asked for reads as it was set.
+    EXPECT_EQ(frame.Top(), 1000);
+    EXPECT_EQ(frame.Height(), 9500);
+    EXPECT_EQ(info.Height(), 8690);
+
+    QTest::mouseClick(minimize, Qt::LeftButton);
+    EXPECT_EQ(info.Height(), 500);
+    QTest::mouseClick(child<QLabel>(&info, "Label1"), Qt::LeftButton);
+    EXPECT_TRUE(client->rect().contains(inClient(minimize)));
 }
 
 TEST_F(Frame, MenuBarShowsOnlyTheVisibleMenus)

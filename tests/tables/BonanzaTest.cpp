@@ -197,12 +197,14 @@ TEST_F(BonanzaWindow, HidingOrDestroyingTheSheetRestoresToo)
     expectPlace(MDIForm1::instance(), {1000, 1000, 4960, 9500});
     sheet.close();
 
-    auto* other = new FBonanza_A36();
-    other->load();
-    other->unload();
+    // Destroyed by its owner, the sub-window that holds it in the frame.
     MDIForm1::instance().setLeft(2500);
-    delete other;
+    delete sheet.subWindow();
+    EXPECT_EQ(Forms::existing<FBonanza_A36>(), nullptr);
     expectPlace(MDIForm1::instance(), {1000, 1000, 4960, 9500});
+    // The menu's handler makes the next one.
+    EXPECT_TRUE(openSheet().isVisible());
+    openSheet().close();
 }
 
 TEST_F(BonanzaWindow, FrameCloseIsNotCancelledByTheRestore)

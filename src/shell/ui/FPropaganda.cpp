@@ -11,9 +11,16 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
+#include <algorithm>
+
 namespace {
 const char* const kMakerMail = "info@brindlewick.example";
-}
+
+// Shorter than designed (8055): the text ends above "Minimize" instead of
+// running under it, which hid its last line and its scroll arrow.
+QRect textPlace() { return Twips::rect(60, 480, 4605, 7620); }
+QRect buttonPlace() { return Twips::rect(75, 8130, 4590, 390); }
+} // namespace
 
 FPropaganda::FPropaganda() : ToolWindow("FPropaganda", true)
 {
@@ -43,22 +50,57 @@ void FPropaganda::setupUi(QWidget* body)
 
     Text1 = new QPlainTextEdit(body);
     Text1->setObjectName("Text1");
-    // Shorter than designed (8055): it ends above "Minimize" instead of
-    // running under it, which hid its last line and its scroll arrow.
-    Text1->setGeometry(Twips::rect(60, 480, 4605, 7620));
+    Text1->setGeometry(textPlace());
     Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Text1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     // Tab moves on to "Minimize", as from any box, rather than typing a tab.
     Text1->setTabChangesFocus(true);
 
-    Command1 = Controls::button(body, "Command1", "Minimize", Twips::rect(75, 8130, 4590, 390));
+    Command1 = Controls::button(body, "Command1", "Minimize", buttonPlace());
     connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
 
     body->installEventFilter(this);
+    if (QMdiSubWindow* sub = subWindow()) sub->parentWidget()->installEventFilter(this);
+}
+
+void FPropaganda::applyGeometry()
+{
+    ToolWindow::applyGeometry();
+    fitInTheFrame();
+}
+
+void FPropaganda::fitInTheFrame()
+{
+    // The window is no taller than the room under its top in the frame's
+    // client area, so that a frame fitted to a small screen keeps "Minimize"
+    // in view. Only a frame on the screen has a client area of its true size.
+    QMdiSubWindow* sub = subWindow();
+    if (!sub || !sub->parentWidget() || !sub->window()->isVisible()) return;
+    const int room = sub->parentWidget()->height() - sub->y();
+    const int wanted = Twips::px(Height());
+    sub->resize(sub->width(), std::min(wanted, std::max(room, Twips::px(500))));
+}
+
+void FPropaganda::placeTextAndButton()
+{
+    // Unfolded but shorter than designed, the window keeps "Minimize" at its
+    // bottom and the text gives up the height. Folded, the caption strip shows alone.
+    const QRect text = textPlace(), button = buttonPlace();
+    const int below = Twips::px(designHeight) - 2 * borderWidth - (button.y() + button.height());
+    const bool folded = foldState_ && *foldState_ == 0;
+    const int shortBy = folded ? 0 : button.y() + button.height() + below - body()->height();
+    const int give = std::clamp(shortBy, 0, text.height() - Twips::px(600));
+    Text1->setGeometry(text.adjusted(0, 0, 0, -give));
+    Command1->setGeometry(button.translated(0, -give));
 }
 
 bool FPropaganda::eventFilter(QObject* o, QEvent* e)
 {
+    if (e->type() == QEvent::Resize) {
+        if (o == body()) placeTextAndButton();
+        else if (subWindow() && o == subWindow()->parentWidget()) fitInTheFrame();
+        return false;
+    }
     if (e->type() == QEvent::MouseButtonPress) {
         if (o == Label1) Label1_Click();
         else if (o == body()) Form_Click();

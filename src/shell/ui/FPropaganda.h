@@ -28,8 +28,12 @@ protected:
     void Form_Load() override;
     bool eventFilter(QObject* o, QEvent* e) override;
     void paintEvent(QPaintEvent* e) override;
+    void applyGeometry() override;
 
 private:
+    void fitInTheFrame();
+    void placeTextAndButton();
+
     QLabel* Label1 = nullptr;
     QPlainTextEdit* Text1 = nullptr;
     QPushButton* Command1 = nullptr;

@@ -1,12 +1,15 @@
 #pragma once
-// What the placement helpers need of a window: its place and size in twips,
-// read back as they were set. Setting any of them loads an unloaded window.
+// What the placement helpers and the collection of loaded windows need of a
+// window: its place and size in twips, read back as they were set, and
+// whether it is loaded. Setting a place or size loads nothing: whoever places
+// an unloaded window loads it first.
 #include <QString>
 
 class Form {
 public:
     virtual ~Form() = default;
     virtual QString formName() const = 0;
+    virtual bool isLoaded() const = 0;
     float Left() const { return left_; }
     float Top() const { return top_; }
     float Width() const { return width_; }
@@ -18,8 +21,6 @@ public:
 
 protected:
     Form(float widthTwips, float heightTwips) : width_(widthTwips), height_(heightTwips) {}
-    // Runs before a place or size is set (a tool window loads here).
-    virtual void beforePlacing() {}
     // Moves and sizes the window on the screen to the twips now set.
     virtual void applyGeometry() = 0;
 
@@ -28,7 +29,6 @@ protected:
 private:
     void setTwips(float& field, float twips)
     {
-        beforePlacing();
         field = twips;
         applyGeometry();
     }

@@ -1,18 +1,23 @@
 #include "shell/ui/Forms.h"
 
-#include "shell/ui/MDIForm1.h"
+#include "shell/ui/Form.h"
 #include "shell/ui/ToolWindow.h"
 
 #include <QCoreApplication>
 #include <QEvent>
-#include <utility>
+#include <QPointer>
+#include <algorithm>
 #include <vector>
 
 struct Forms::Owner::State {
-    std::unique_ptr<MDIForm1> frame;
-    // In the order they were made.
-    std::vector<std::pair<std::type_index, std::unique_ptr<ToolWindow>>> windows;
-    QList<ToolWindow*> loaded;
+    QMdiArea* (*clientArea)();
+    std::unique_ptr<QWidget> frame;
+    const Form* frameForm = nullptr;
+    // The windows beside the frame, in the order they were made.
+    std::vector<std::unique_ptr<ToolWindow>> beside;
+    // Every window made through Forms, in the order made; a window inside
+    // the frame goes out of this list by itself when its owner destroys it.
+    std::vector<std::pair<std::type_index, QPointer<ToolWindow>>> made;
     bool tearingDown = false;
 };
 
@@ -28,9 +33,10 @@ Owner::State& state()
 }
 } // namespace
 
-Owner::Owner() : state_(std::make_unique<State>())
+Owner::Owner(QMdiArea* (*clientArea)()) : state_(std::make_unique<State>())
 {
     if (g_state) qFatal("Forms: a second window owner");
+    state_->clientArea = clientArea;
     g_state = state_.get();
 }
 
@@ -38,34 +44,30 @@ Owner::~Owner()
 {
     State& s = *state_;
     s.tearingDown = true;
-    s.loaded.clear();
     // Controls of unloaded windows wait for the event loop to delete them.
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    while (!s.windows.empty()) {
-        std::unique_ptr<ToolWindow> w = std::move(s.windows.back().second);
-        s.windows.pop_back();
-        // The controls go first, while the window they call back into is whole.
-        w->discardControls();
-        w.reset();
-    }
+    // The controls go first, while every window they call back into is whole.
+    for (auto it = s.made.rbegin(); it != s.made.rend(); ++it)
+        if (it->second) it->second->discardControls();
+    while (!s.beside.empty()) s.beside.pop_back();
     s.frame.reset();
+    s.frameForm = nullptr;
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     g_state = nullptr;
 }
 
-MDIForm1& frame()
+void holdFrame(std::unique_ptr<QWidget> frame, const Form& form)
 {
     Owner::State& s = state();
-    if (!s.frame) s.frame.reset(new MDIForm1());
-    return *s.frame;
+    if (s.frame) qFatal("Forms: a second frame");
+    s.frame = std::move(frame);
+    s.frameForm = &form;
 }
-
-MDIForm1* frameIfAny() { return g_state && !g_state->tearingDown ? g_state->frame.get() : nullptr; }
 
 ToolWindow* find(std::type_index type)
 {
-    for (const auto& [t, w] : state().windows)
-        if (t == type) return w.get();
+    for (const auto& [t, w] : state().made)
+        if (t == type && w) return w;
     return nullptr;
 }
 
@@ -73,20 +75,32 @@ ToolWindow& keep(std::type_index type, std::unique_ptr<ToolWindow> w)
 {
     Owner::State& s = state();
     if (s.tearingDown) qFatal("Forms: a window made while the windows are destroyed");
-    if (w->isMdiChild()) w->setMdiArea(frame().mdiArea());
-    s.windows.emplace_back(type, std::move(w));
-    return *s.windows.back().second;
+    ToolWindow& kept = *w;
+    s.made.emplace_back(type, &kept);
+    if (kept.isMdiChild()) {
+        kept.setMdiArea(s.clientArea());
+        (void)w.release(); // its sub-window holds it now
+    } else {
+        s.beside.push_back(std::move(w));
+    }
+    return kept;
 }
 
-const QList<ToolWindow*>& loaded() { return state().loaded; }
-
-void markLoaded(ToolWindow* w, bool isLoaded)
+QList<ToolWindow*> loaded()
 {
-    Owner::State& s = state();
-    s.loaded.removeAll(w);
-    if (isLoaded && !s.tearingDown) s.loaded.append(w);
+    QList<ToolWindow*> open;
+    if (!g_state || g_state->tearingDown) return open;
+    for (const auto& [t, w] : g_state->made)
+        if (w && w->isLoaded()) open.append(w);
+    std::stable_sort(open.begin(), open.end(),
+                     [](const ToolWindow* a, const ToolWindow* b) { return a->loadOrder() < b->loadOrder(); });
+    return open;
 }
 
-int loadedCount() { return static_cast<int>(state().loaded.size()) + (MDIForm1::isOpen() ? 1 : 0); }
+int loadedCount()
+{
+    const Owner::State& s = state();
+    return static_cast<int>(loaded().size()) + (s.frameForm && s.frameForm->isLoaded() ? 1 : 0);
+}
 
 } // namespace Forms

@@ -1,22 +1,32 @@
 #pragma once
 // One instance per window type, made on first use, and the collection of
-// loaded windows (the frame counts as one while it is open). The windows and
-// the frame belong to the Forms::Owner that the application object holds.
+// loaded windows, read off the windows themselves (the frame counts as one
+// while it is open). Each window has one owner. A window that lives inside
+// the frame belongs to its sub-window in the frame's client area, the Qt
+// parent tree down from the frame. The frame and the windows that stand
+// beside it have no Qt parent (a parent would make them the frame's own
+// windows, kept above it and minimised with it); they belong to the
+// Forms::Owner that the application object holds.
 #include <QList>
 #include <memory>
 #include <typeindex>
 
-class MDIForm1;
+class Form;
+class QMdiArea;
+class QWidget;
 class ToolWindow;
 
 namespace Forms {
 
-// Owns the frame and every window made through Forms. QuillApp holds the one
-// owner of the program, so they are destroyed while the application object
-// still stands: the windows last-made first, then the frame.
+// QuillApp holds the one owner of the program, so the windows are destroyed
+// while the application object still stands: every window's controls
+// first, then the windows beside the frame, newest first, then the frame
+// with the windows inside it.
 class Owner {
 public:
-    Owner();
+    // `clientArea` gives the frame's client area, where a window that lives
+    // inside the frame is put; the frame is made on first need.
+    explicit Owner(QMdiArea* (*clientArea)());
     ~Owner();
     Owner(const Owner&) = delete;
     Owner& operator=(const Owner&) = delete;
@@ -27,14 +37,13 @@ private:
     std::unique_ptr<State> state_;
 };
 
-// The frame, made on first use.
-MDIForm1& frame();
-// The frame, or null before it is made and once the owner tears down.
-MDIForm1* frameIfAny();
+// Takes the frame into the owner; `frame` and `form` are the same window.
+void holdFrame(std::unique_ptr<QWidget> frame, const Form& form);
 
 ToolWindow* find(std::type_index type);
-// Takes `w` into the owner; a window that lives inside the frame is handed
-// the frame's client area here.
+// Takes `w` in: a window that lives inside the frame goes to the frame's
+// client area, whose sub-window holds it from then on; any other is held by
+// the owner.
 ToolWindow& keep(std::type_index type, std::unique_ptr<ToolWindow> w);
 
 // The single instance of T, created on first use.
@@ -57,8 +66,7 @@ T& open()
 }
 
 // Loaded tool windows, in the order they were loaded.
-const QList<ToolWindow*>& loaded();
-void markLoaded(ToolWindow* w, bool isLoaded);
+QList<ToolWindow*> loaded();
 // Loaded windows, the frame included.
 int loadedCount();
 

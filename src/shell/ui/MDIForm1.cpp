@@ -5,17 +5,31 @@
 #include "shell/ui/Twips.h"
 #include "shell/ui/WindowCatalog.h"
 #include "shell/ui/Wforms.h"
-#include "tables/ui/FBonanza_A36.h"
 
 #include <QCloseEvent>
+#include <QGuiApplication>
 #include <QMdiArea>
 #include <QMenuBar>
+#include <QPointer>
+#include <QScreen>
 
-MDIForm1& MDIForm1::instance() { return Forms::frame(); }
+#include <algorithm>
 
-bool MDIForm1::exists() { return Forms::frameIfAny() != nullptr; }
-bool MDIForm1::isOpen() { return exists() && Forms::frameIfAny()->loaded_; }
-bool MDIForm1::isClosing() { return exists() && Forms::frameIfAny()->closing_; }
+namespace {
+QPointer<MDIForm1> g_frame;
+}
+
+MDIForm1& MDIForm1::instance()
+{
+    if (!g_frame) {
+        auto* frame = new MDIForm1();
+        g_frame = frame;
+        Forms::holdFrame(std::unique_ptr<QWidget>(frame), *frame);
+    }
+    return *g_frame;
+}
+
+bool MDIForm1::isOpen() { return g_frame && g_frame->loaded_; }
 
 MDIForm1::MDIForm1() : Form(4960, 9500)
 {
@@ -25,6 +39,15 @@ MDIForm1::MDIForm1() : Form(4960, 9500)
     area_->setObjectName("MDIClient");
     setCentralWidget(area_);
     buildMenu();
+}
+
+MDIForm1::~MDIForm1()
+{
+    // The windows inside go with the client area while the frame is whole;
+    // their going away then asks nothing of it.
+    destroying_ = true;
+    delete area_;
+    area_ = nullptr;
 }
 
 void MDIForm1::buildMenu()
@@ -61,10 +84,20 @@ void MDIForm1::MRay1_BonanzaA36_Click()
 {
     const float h = 7300, w = 6200;
     Wforms::place_main_form(*this, h + 600, w + 180);
-    ToolWindow& sheet = Forms::instance<FBonanza_A36>();
+    ToolWindow& sheet = *WindowCatalog::instanceFor("MRay1_BonanzaA36");
+    // Placing the sheet loads it: its load handler runs before its place is set.
     Wforms::place_child_form(sheet, h, w);
     Wforms::show_info_form(std::nullopt, w + 50);
     sheet.showForm();
+}
+
+void MDIForm1::returnToDefaults()
+{
+    // While the frame unloads every window, reopening the information window
+    // would leave it loaded and cancel the close.
+    if (closing_ || destroying_) return;
+    Wforms::place_main_form(*this);
+    Wforms::show_info_form();
 }
 
 void MDIForm1::MDIForm_Load()
@@ -85,8 +118,7 @@ void MDIForm1::MDIForm_Unload(bool& cancel)
 {
     if (Forms::loadedCount() <= 1) return;
     closing_ = true;
-    const QList<ToolWindow*> open = Forms::loaded();
-    for (ToolWindow* w : open) w->unload();
+    for (ToolWindow* w : Forms::loaded()) w->unload();
     closing_ = false;
     if (Forms::loadedCount() > 1) cancel = true;
 }
@@ -105,6 +137,20 @@ void MDIForm1::closeEvent(QCloseEvent* e)
 
 void MDIForm1::applyGeometry()
 {
-    move(Twips::px(left_), Twips::px(top_));
-    resize(Twips::px(width_), Twips::px(height_));
+    // A screen whose free area is smaller than the place asked for (a high
+    // scale on a small display) gets the frame moved and shrunk into that
+    // area, its border and caption included, so that nothing of it lies off
+    // the screen. The place asked for stays what Left, Top, Width and Height read.
+    const QRect wanted(Twips::px(left_), Twips::px(top_), Twips::px(width_), Twips::px(height_));
+    const QScreen* shown = QGuiApplication::screenAt(wanted.topLeft());
+    const QRect free = (shown ? shown : screen())->availableGeometry();
+    const QRect outer = frameGeometry(), inner = geometry();
+    const QSize border(outer.width() - inner.width(), outer.height() - inner.height());
+    const QSize size = wanted.size().boundedTo(free.size() - border).expandedTo(QSize(0, 0));
+    const auto within = [](int at, int from, int room, int extent) {
+        return std::clamp(at, from, std::max(from, from + room - extent));
+    };
+    move(within(wanted.x(), free.x(), free.width(), size.width() + border.width()),
+         within(wanted.y(), free.y(), free.height(), size.height() + border.height()));
+    resize(size);
 }

@@ -2,7 +2,6 @@
 // The main frame: the menu that opens every tool, the client area that holds
 // the information window and the aircraft sheet, and the closing rule.
 #include "shell/ui/Form.h"
-#include "shell/ui/Forms.h"
 
 #include <QMainWindow>
 
@@ -14,15 +13,13 @@ struct Item;
 class MDIForm1 : public QMainWindow, public Form {
     Q_OBJECT
 public:
-    // The program's frame, made on first use and owned by Forms::Owner.
+    // The program's frame, made on first use and held by Forms::Owner.
     static MDIForm1& instance();
     static bool isOpen();
-    // False before the frame is made and once the windows are being destroyed.
-    static bool exists();
-    // True while the frame's own close unloads the other windows.
-    static bool isClosing();
+    ~MDIForm1() override;
 
     QMdiArea* mdiArea() const { return area_; }
+    bool isLoaded() const override { return loaded_; }
 
     // Load: place the frame and open the information window.
     void MDIForm_Load();
@@ -35,18 +32,23 @@ public:
     void openItem(const QString& item);
     void open(const WindowCatalog::Item& item);
     void MRay1_BonanzaA36_Click();
+    // Back at the default place and size, with the information window at
+    // its own: what a window that grew the frame for itself asks for when it
+    // goes (the aircraft sheet does).
+    void returnToDefaults();
 
 protected:
     void closeEvent(QCloseEvent* e) override;
     void showEvent(QShowEvent* e) override;
 
 private:
-    friend MDIForm1& Forms::frame();
     MDIForm1();
     void buildMenu();
     void applyGeometry() override;
 
     QMdiArea* area_;
     bool loaded_ = false;
+    // While the frame's own close unloads the other windows.
     bool closing_ = false;
+    bool destroying_ = false;
 };

@@ -1,6 +1,7 @@
 #include "shell/ui/QuillApp.h"
 
 #include "runtime/Error.h"
+#include "shell/ui/MDIForm1.h"
 
 #include <QAbstractSpinBox>
 #include <QComboBox>
@@ -18,7 +19,13 @@
 // would drop them unless they are pulled in explicitly.
 static void initShellResources() { Q_INIT_RESOURCE(shell); }
 
-QuillApp::QuillApp(int& argc, char** argv) : QApplication(argc, argv) {}
+namespace {
+// Windows that live inside the frame go to its client area; the frame is
+// made on the first need of it.
+QMdiArea* frameClientArea() { return MDIForm1::instance().mdiArea(); }
+} // namespace
+
+QuillApp::QuillApp(int& argc, char** argv) : QApplication(argc, argv), windows_(&frameClientArea) {}
 
 bool QuillApp::startsUserAction(QEvent::Type t)
 {

@@ -3,7 +3,8 @@
 // an error that escapes a handler is shown and the program goes on. It also
 // marks where each user action begins, so that one action shows a given
 // message once, and it keeps a key pressed with Alt from typing into any box.
-// It owns the windows, which go before it does.
+// It owns the windows, which go before it does, and ties the frame's client
+// area to the windows that live inside it.
 #include "shell/ui/Forms.h"
 
 #include <QApplication>

@@ -1,6 +1,5 @@
 #include "shell/ui/ToolWindow.h"
 
-#include "shell/ui/Forms.h"
 #include "shell/ui/TextStart.h"
 #include "shell/ui/Twips.h"
 
@@ -25,22 +24,28 @@ ToolWindow::ToolWindow(const QString& name, bool mdiChild) : Form(4800, 3600), m
 
 ToolWindow::~ToolWindow() = default;
 
-void ToolWindow::setMdiArea(QMdiArea* area) { area_ = area; }
+namespace {
+quint64 g_loads = 0;
+}
+
+void ToolWindow::setMdiArea(QMdiArea* area)
+{
+    if (!mdiChild_ || sub_ || !area) return;
+    area_ = area;
+    sub_ = area->addSubWindow(this);
+    sub_->setAttribute(Qt::WA_DeleteOnClose, false);
+    sub_->setObjectName(objectName() + "_frame");
+    // The sub-window's own border is no stop of the keyboard: Tab
+    // from the last control comes round to the first one.
+    sub_->setFocusPolicy(Qt::ClickFocus);
+    sub_->resize(Twips::px(width_), Twips::px(height_));
+    // Not shown with the frame before the window is.
+    sub_->hide();
+}
 
 QWidget* ToolWindow::outer()
 {
-    if (mdiChild_ && area_) {
-        if (!sub_) {
-            sub_ = area_->addSubWindow(this);
-            sub_->setAttribute(Qt::WA_DeleteOnClose, false);
-            sub_->setObjectName(objectName() + "_frame");
-            // The sub-window's own border is no stop of the keyboard: Tab
-            // from the last control comes round to the first one.
-            sub_->setFocusPolicy(Qt::ClickFocus);
-            sub_->resize(Twips::px(width_), Twips::px(height_));
-        }
-        return sub_;
-    }
+    if (sub_) return sub_;
     return this;
 }
 
@@ -48,8 +53,7 @@ void ToolWindow::load()
 {
     if (loaded_) return;
     loaded_ = true;
-    Forms::markLoaded(this, true);
-    outer();
+    loadOrder_ = ++g_loads;
     body_ = new QWidget(this);
     layout()->addWidget(body_);
     setupUi(body_);
@@ -79,10 +83,9 @@ void ToolWindow::load()
 void ToolWindow::showForm()
 {
     load();
-    if (mdiChild_ && area_) {
-        QWidget* o = outer();
+    if (sub_) {
         show();
-        o->show();
+        sub_->show();
         area_->setActiveSubWindow(sub_);
     } else {
         show();
@@ -160,10 +163,9 @@ bool ToolWindow::unload()
     Form_Unload(cancel);
     if (cancel) return false;
     loaded_ = false;
-    Forms::markLoaded(this, false);
     // Handlers of the discarded controls may still be on the stack.
     if (QWidget* old = takeBody()) old->deleteLater();
-    if (mdiChild_ && sub_) sub_->hide();
+    if (sub_) sub_->hide();
     else hide();
     Form_Unloaded();
     emit loadedChanged(false);

@@ -1,8 +1,9 @@
 #pragma once
 // Base of every window but the frame. A window is created once and kept until
-// the program exits (Forms owns it); it is loaded (its controls built afresh with their
-// design texts, then Form_Load) when shown or placed, and unloaded (controls
-// discarded) when closed. The next show loads it again.
+// the program exits (its owner, see Forms, destroys it then); it is loaded
+// (its controls built afresh with their design texts, then Form_Load) when
+// shown, and unloaded (controls discarded) when closed. The next show loads
+// it again.
 #include "shell/ui/Form.h"
 
 #include <QPointer>
@@ -10,9 +11,6 @@
 
 class QMdiArea;
 class QMdiSubWindow;
-namespace Forms {
-class Owner;
-}
 
 class ToolWindow : public QWidget, public Form {
     Q_OBJECT
@@ -22,11 +20,14 @@ public:
     explicit ToolWindow(const QString& name, bool mdiChild = false);
     ~ToolWindow() override;
 
-    bool isLoaded() const { return loaded_; }
+    bool isLoaded() const override { return loaded_; }
+    // Among all windows, a window loaded later has the greater number.
+    quint64 loadOrder() const { return loadOrder_; }
     bool isMdiChild() const { return mdiChild_; }
     QMdiSubWindow* subWindow() const { return sub_; }
-    // The frame's client area an mdiChild window lives in; handed over once,
-    // by whoever makes the window (Forms does), before it is first placed.
+    // Puts an mdiChild window into the frame's client area, once, by whoever
+    // makes the window (Forms does): a sub-window of the area holds it from
+    // then on, hidden until the window is shown.
     void setMdiArea(QMdiArea* area);
     // The container of the controls of the current load (null while unloaded).
     QWidget* body() const { return body_; }
@@ -44,6 +45,10 @@ public:
     // Counts how often Form_Load ran (tests observe load-once semantics).
     int loadCount() const { return loadCount_; }
 
+    // Before the window is destroyed: its controls go at once, without
+    // Form_Unload, while the window their handlers call back into is whole.
+    void discardControls();
+
 signals:
     void loadedChanged(bool loaded);
 
@@ -57,7 +62,6 @@ protected:
     virtual void Form_Unloaded() {}
 
     void closeEvent(QCloseEvent* e) override;
-    void beforePlacing() override { load(); }
     void applyGeometry() override;
     // The control that takes the focus when the window opens, where the first
     // in the focus chain is not the first in the keyboard order.
@@ -66,10 +70,6 @@ protected:
     void setKeyboardOrder(const QList<QWidget*>& controls);
 
 private:
-    friend class Forms::Owner;
-    // Before the window is destroyed: its controls go at once, without
-    // Form_Unload, while the window their handlers call back into is whole.
-    void discardControls();
     // Takes the controls of the current load out of the window.
     QWidget* takeBody();
     QWidget* outer();
@@ -77,9 +77,10 @@ private:
 
     bool mdiChild_;
     bool loaded_ = false;
+    quint64 loadOrder_ = 0;
     int loadCount_ = 0;
     QWidget* body_ = nullptr;
-    QPointer<QMdiArea> area_;
+    QMdiArea* area_ = nullptr;
     QMdiSubWindow* sub_ = nullptr;
     QPointer<QWidget> firstControl_;
 };

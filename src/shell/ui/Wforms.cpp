@@ -2,6 +2,7 @@
 
 #include "shell/ui/FPropaganda.h"
 #include "shell/ui/Forms.h"
+#include "shell/ui/ToolWindow.h"
 
 namespace Wforms {
 
@@ -13,8 +14,9 @@ void place_main_form(Form& w, std::optional<float> height, std::optional<float> 
     w.setWidth(width.value_or(4960));
 }
 
-void place_child_form(Form& w, std::optional<float> height, std::optional<float> width)
+void place_child_form(ToolWindow& w, std::optional<float> height, std::optional<float> width)
 {
+    w.load();
     w.setTop(450);
     w.setLeft(0);
     w.setHeight(height.value_or(5755));
@@ -24,6 +26,8 @@ void place_child_form(Form& w, std::optional<float> height, std::optional<float>
 void show_info_form(std::optional<float> height, std::optional<float> width)
 {
     FPropaganda& info = Forms::instance<FPropaganda>();
+    // Loaded before its place is set, its load handler records the design height.
+    info.load();
     info.setTop(0);
     info.setLeft(0);
     info.setWidth(width.value_or(4740));

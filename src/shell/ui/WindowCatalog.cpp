@@ -26,6 +26,17 @@ ToolWindow& window()
     return Forms::instance<T>();
 }
 
+// The sheet grows the frame for itself; the frame goes back to its default
+// place whenever the sheet goes.
+template <>
+ToolWindow& window<FBonanza_A36>()
+{
+    auto& sheet = Forms::instance<FBonanza_A36>();
+    QObject::connect(&sheet, &FBonanza_A36::wentAway, &MDIForm1::instance(), &MDIForm1::returnToDefaults,
+                     Qt::UniqueConnection);
+    return sheet;
+}
+
 // Captions are shown as written: the menu bar doubles any "&" in them.
 const Menu menuTable[] = {
     {"Mgeneral", "General", true,

@@ -1,10 +1,8 @@
 #include "tables/ui/FBonanza_A36.h"
 
 #include "runtime/Error.h"
-#include "shell/ui/MDIForm1.h"
 #include "shell/ui/Controls.h"
 #include "shell/ui/Twips.h"
-#include "shell/ui/Wforms.h"
 #include "tables/Bonanza_sheet.h"
 #include "tables/ui/PictureBox.h"
 
@@ -19,8 +17,8 @@ FBonanza_A36::FBonanza_A36() : ToolWindow("FBonanza_A36", true)
     setClientSize(6810, 6495);
 }
 
-// Going away for good restores the frame as well.
-FBonanza_A36::~FBonanza_A36() { restore(); }
+// Destroyed, the sheet goes for good.
+FBonanza_A36::~FBonanza_A36() { emit wentAway(); }
 
 void FBonanza_A36::setupUi(QWidget* body)
 {
@@ -68,22 +66,12 @@ void FBonanza_A36::filltext()
 void FBonanza_A36::Form_Unload(bool& cancel)
 {
     (void)cancel; // closing the sheet always goes ahead
-    restore();
+    emit wentAway();
 }
 
 void FBonanza_A36::hideEvent(QHideEvent* e)
 {
     ToolWindow::hideEvent(e);
     // The sheet going away, not the window system minimising the frame.
-    if (!e->spontaneous()) restore();
-}
-
-void FBonanza_A36::restore()
-{
-    // While the frame unloads every window, reopening the information window
-    // would leave it loaded and cancel the close; when the frame itself is
-    // being destroyed there is nothing to place.
-    if (MDIForm1::isClosing() || !MDIForm1::exists()) return;
-    Wforms::place_main_form(MDIForm1::instance());
-    Wforms::show_info_form();
+    if (!e->spontaneous()) emit wentAway();
 }

@@ -1,7 +1,8 @@
 #pragma once
 // The Bonanza A36 weight statement and data sheet, a child window
-// inside the frame. The frame grows to hold it; when the sheet goes away the
-// frame and the information window return to their default places.
+// inside the frame. The frame grows to hold it; when the sheet goes away it
+// says so (wentAway), and the frame and the information window return to
+// their default places.
 #include "shell/ui/ToolWindow.h"
 
 #include <QString>
@@ -18,6 +19,10 @@ public:
 
     void filltext();
 
+signals:
+    // The sheet goes: it is unloaded, hidden by its sub-window, or destroyed.
+    void wentAway();
+
 protected:
     void setupUi(QWidget* body) override;
     void Form_Load() override;
@@ -25,8 +30,6 @@ protected:
     void hideEvent(QHideEvent* e) override;
 
 private:
-    void restore();
-
     QLabel* Label1 = nullptr;
     QLabel* Picture1 = nullptr;
     QPlainTextEdit* Text1 = nullptr;
