@@ -45,8 +45,6 @@ struct Written {
     const char* text;
 };
 
-} // namespace
-
 TEST_F(TextStart, ALongResultShowsItsSignAndLeadingDigits)
 {
     const Written cases[] = {
@@ -155,3 +153,5 @@ TEST_F(TextStart, ABoxReachedByTabShowsItsStartSelected)
     EXPECT_EQ(b->selectedText(), b->text());
     EXPECT_EQ(b->cursorPosition(), 0);
 }
+
+} // namespace
