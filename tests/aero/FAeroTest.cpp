@@ -264,7 +264,7 @@ TEST_F(FAeroWindow, APastedOrDroppedSpeedComputesAndIsHeld)
     retype("Txt_alt", "10000");
     EXPECT_EQ(box("Txt_vtrue")->text(), "250");
 
-    box("Txt_vcas_iso")->clear();
+    enter(box("Txt_vcas_iso"), QString());
     dropOn(box("Txt_vcas_iso"), "100");
     EXPECT_EQ(texts(kIsoSpeeds), QStringList({"8.1629E-02", "100.00", "100", "100.00", "473.29"}));
     EXPECT_EQ(w->lastSpeedEntry(), (Entry{Iso, Vcas}));
@@ -282,7 +282,7 @@ TEST_F(FAeroWindow, DeltaIsaChangesNoResult)
 
 TEST_F(FAeroWindow, PastedTextIsReadByItsLeadingNumber)
 {
-    box("Txt_alt")->setText("12abc");
+    enter(box("Txt_alt"), "12abc");
     EXPECT_EQ(w->altFt(), 12);
 }
 
@@ -306,7 +306,7 @@ TEST_F(FAeroWindow, AltitudeBeyondTheAtmosphereIsReportedNotShown)
     expectNoInfNan();
 
     rec.messages.clear();
-    box("Txt_alt_iso")->setText("1E400"); // pasted
+    enter(box("Txt_alt_iso"), "1E400"); // pasted
     EXPECT_EQ(rec.messages.join("|"), "Overflow");
     expectNoInfNan();
 }

@@ -69,6 +69,14 @@ inline void pasteFromMenu(QLineEdit* box, const QString& text, bool overAll = tr
     clickPaste();
 }
 
+// The user replaces the whole text of `box`, as a paste over a selection
+// does: past the key filter, and announced by the box as the user's edit.
+inline void enter(QLineEdit* box, const QString& text)
+{
+    box->selectAll();
+    box->insert(text);
+}
+
 // Drops `text` on `box` as the user does from another window or program: the
 // box's window need not be the active one, and a drop does not make it so.
 inline void dropOn(QLineEdit* box, const QString& text)

@@ -1,9 +1,11 @@
 // Widget tests run offscreen; no message box may block a test, so messages
 // go to stderr unless a test records them.
+#include "shell/ui/NumberBox.h"
 #include "shell/ui/QuillApp.h"
 
 #include <QLocale>
 #include <clocale>
+#include <cstdio>
 #include <utility>
 #include <gtest/gtest.h>
 
@@ -39,6 +41,25 @@ private:
     QString name_;
 };
 
+// Every text the program writes into a box goes through the box's
+// controller; a test whose windows wrote one past it fails, whatever it checks.
+class NoStrayWrites : public ::testing::EmptyTestEventListener {
+public:
+    void OnTestStart(const ::testing::TestInfo&) override { NumberBox::forgetStrayWrites(); }
+    void OnTestEnd(const ::testing::TestInfo& test) override
+    {
+        for (const QString& s : NumberBox::strayWrites()) {
+            std::fprintf(stderr, "%s.%s wrote a box past its controller: %s\n", test.test_suite_name(), test.name(),
+                         qPrintable(s));
+            failed_ = true;
+        }
+    }
+    bool failed() const { return failed_; }
+
+private:
+    bool failed_ = false;
+};
+
 } // namespace
 
 #if defined(__SANITIZE_ADDRESS__)
@@ -60,5 +81,8 @@ int main(int argc, char** argv)
     if (qEnvironmentVariableIsSet("QM_EXPECT_COMMA_LOCALE")) ::testing::AddGlobalTestEnvironment(new CommaDesktop);
     if (qEnvironmentVariableIsSet("QM_EXPECT_LOCALE"))
         ::testing::AddGlobalTestEnvironment(new NamedDesktop(qEnvironmentVariable("QM_EXPECT_LOCALE")));
-    return RUN_ALL_TESTS();
+    auto* strays = new NoStrayWrites; // the listeners' list owns it
+    ::testing::UnitTest::GetInstance()->listeners().Append(strays);
+    const int failed = RUN_ALL_TESTS();
+    return failed || strays->failed() ? 1 : 0;
 }

@@ -8,6 +8,7 @@
 #include "shell/ui/MDIForm1.h"
 
 #include "TestSupport.h"
+#include "shell/ui/NumberBox.h"
 
 #include <QAction>
 #include <QApplication>
@@ -58,7 +59,7 @@ protected:
     // Keys typed into the input box, one by one, after emptying it.
     QString typed(const QString& keys)
     {
-        A->clear();
+        enter(A, QString());
         QTest::keyClicks(A, keys);
         return A->text();
     }
@@ -173,7 +174,7 @@ TEST_F(Conversion, AUnitListAlwaysKeepsOneSelectedEntry)
     w->showForm();
     ASSERT_TRUE(QTest::qWaitForWindowActive(w));
     pick(Length, 3, 2); // km to m
-    A->setText("1");
+    enter(A, "1");
     QListWidget* list = to(Length);
     auto clickRow = [list](int row, Qt::KeyboardModifiers mods) {
         QTest::mouseClick(list->viewport(), Qt::LeftButton, mods, list->visualItemRect(list->item(row)).center());
@@ -217,7 +218,7 @@ TEST_F(Conversion, TypingRecalculatesOnEveryKey)
     EXPECT_EQ(typed("2.50"), "2.50");
     EXPECT_EQ(B->text(), "2.5") << "equal positions copy the parsed input";
     // An arrow key's release converts again, without a character.
-    B->setText("stale");
+    NumberBox::of(B).show("stale");
     QTest::keyClick(A, Qt::Key_Left);
     EXPECT_EQ(B->text(), "2.5");
 }
@@ -452,7 +453,7 @@ TEST_F(Conversion, ResultsBeyondTheDoubleRangeReportAndKeepTheOutput)
     pick(Length, 2, 1); // m to cm
     typed("1E3");
     EXPECT_EQ(B->text(), "100000.0000");
-    A->setText("1E308");
+    enter(A, "1E308");
     EXPECT_EQ(B->text(), "100000.0000");
     ASSERT_FALSE(rec.messages.isEmpty());
     for (const QString& m : rec.messages) EXPECT_EQ(m, "Overflow");
@@ -519,7 +520,7 @@ TEST_F(Conversion, TheNumberBaseTabKeepsItsResultAfterAnOverflow)
     pick(Nbrs, 1, 0); // bin to dec
     typed("110");
     EXPECT_EQ(B->text(), "6");
-    A->setText(QString(1100, u'1'));
+    enter(A, QString(1100, u'1'));
     EXPECT_EQ(B->text(), "6") << "a binary input beyond the double range";
     EXPECT_EQ(rec.messages, QStringList{"Overflow"});
 }

@@ -325,11 +325,11 @@ TEST_F(GeoWindow, AnOverflowPastedIntoMinutesOrSecondsIsReportedOnce)
         const QString before = km();
         messages.messages.clear();
         // Pasting bypasses the key filter.
-        box(name)->setText("1E400");
+        ::enter(box(name), "1E400");
         EXPECT_EQ(messages.messages, QStringList{"Overflow"}) << name;
         EXPECT_EQ(km(), before) << name;
         // The accepted value is still 12: the next refusal puts it back.
-        box(name)->setText("75");
+        ::enter(box(name), "75");
         EXPECT_EQ(text(name).toDouble(), 12) << name;
     }
 }

@@ -243,7 +243,7 @@ TEST_F(Frame, ReloadBuildsTheControlsAfresh)
     auto& w = Forms::instance<Stubborn>();
     w.showForm();
     auto* box = w.findChild<QLineEdit*>();
-    box->setText("typed");
+    enter(box, "typed");
     w.close();
     w.showForm();
     EXPECT_EQ(w.findChild<QLineEdit*>()->text(), "design");

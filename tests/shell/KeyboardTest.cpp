@@ -193,7 +193,7 @@ TEST_F(Keyboard, EnterPressesTheFocusedButton)
             ToolWindow* w = openFromMenu(p.item);
             ASSERT_NE(w, nullptr);
             auto* box = child<QLineEdit>(w, p.box);
-            box->setText(p.typed);
+            enter(box, p.typed);
             auto* b = child<QWidget>(w, p.button);
             b->setFocus(Qt::TabFocusReason);
             QTest::keyClick(b, key, key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);

@@ -61,23 +61,23 @@ struct Checked {
 TEST(RangeChecks, MinutesAndSeconds)
 {
     QLineEdit box;
-    box.setText("75");
+    NumberBox::of(&box).show("75");
     EXPECT_EQ(Funct_txt_check::check_0_59(&box, 12.6), 12.6);
     EXPECT_EQ(box.text(), "13");
-    box.setText("30");
+    NumberBox::of(&box).show("30");
     EXPECT_EQ(Funct_txt_check::check_0_59(&box, 12.6), 30);
     EXPECT_EQ(box.text(), "30");
-    box.setText("05");
+    NumberBox::of(&box).show("05");
     EXPECT_EQ(Funct_txt_check::check_0_59(&box, 12.6), 5);
     EXPECT_EQ(box.text(), "05");
     for (const char* zero : {"", "0.", "-"}) {
-        box.setText(zero);
+        NumberBox::of(&box).show(zero);
         EXPECT_EQ(Funct_txt_check::check_0_59(&box, 12.6), 0) << zero;
         EXPECT_EQ(box.text(), "0") << zero;
     }
-    box.setText("59.99");
+    NumberBox::of(&box).show("59.99");
     EXPECT_EQ(Funct_txt_check::check_0_5999(&box, 12), 59.99);
-    box.setText("60");
+    NumberBox::of(&box).show("60");
     EXPECT_EQ(Funct_txt_check::check_0_5999(&box, 12), 12);
     EXPECT_EQ(box.text(), "12.0000");
 }

@@ -72,7 +72,7 @@ protected:
         ASSERT_TRUE(w && w->isLoaded()) << item;
     }
     QLineEdit* box(const QString& name) { return child<QLineEdit>(w, name); }
-    void put(const QString& name, const QString& text) { box(name)->setText(text); }
+    void put(const QString& name, const QString& text) { enter(box(name), text); }
     // Notes every box of the window whose text does not fit, with what was fed.
     void check(const QString& fed)
     {
@@ -98,7 +98,7 @@ protected:
     void typeEach(const QString& name, const QStringList& values)
     {
         for (const QString& v : values) {
-            box(name)->clear();
+            enter(box(name), QString());
             QTest::keyClicks(box(name), v);
             check(name + " typed " + v);
         }

@@ -49,7 +49,7 @@ protected:
     QLineEdit* box(const char* name) { return child<QLineEdit>(win, name); }
     QString text(const char* name) { return box(name)->text(); }
     QString status() { return child<QLabel>(win, "Lbl_stat_fin")->text(); }
-    void set(const char* name, const QString& t) { box(name)->setText(t); }
+    void set(const char* name, const QString& t) { enter(box(name), t); }
     void type(const char* name, const QString& keys) { QTest::keyClicks(box(name), keys); }
     void click(const char* name) { child<QPushButton>(win, name)->click(); }
     void clearStatus() { child<QLabel>(win, "Lbl_stat_fin")->clear(); }

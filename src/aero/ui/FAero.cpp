@@ -109,17 +109,6 @@ const SpeedHandler kSpeedHandlers[2][5] = {
      &FAero::Txt_qbar_iso_KeyUp},
 };
 
-// Keys a box accepts, and those it accepts only once.
-void filterKeys(QLineEdit* box, const QString& allowed, const QString& once)
-{
-    NumberBox::of(box).onKeyPress([box, allowed, once](int& k) {
-        if (k > 0xFFFF || !allowed.contains(QChar(k))) k = 0;
-        const QString text = box->text();
-        for (QChar c : once)
-            if (text.contains(c) && k == c.unicode()) k = 0;
-    });
-}
-
 } // namespace
 
 FAero::FAero() : ToolWindow("FAero")
@@ -170,24 +159,22 @@ void FAero::setupUi(QWidget* body)
     const TabBoxes& en = boxes_[English];
     const TabBoxes& iso = boxes_[Iso];
     // The altitudes and speeds are kept in the models, in one unit for both tabs.
-    connect(&NumberBox::of(en.alt), &NumberBox::changed, this, [this] { Txt_alt_Change(); });
-    connect(&NumberBox::of(iso.alt), &NumberBox::changed, this, [this] { Txt_alt_iso_Change(); });
-    NumberBox& dIsa = NumberBox::of(en.dIsa).keeps([this] { return dISA; });
+    const QString signedNumber = QStringLiteral(".-+0123456789");
+    NumberBox& alt = NumberBox::of(en.alt).accepts(signedNumber, QStringLiteral(".-+")).reads();
+    connect(&alt, &NumberBox::changed, this, [this] { Txt_alt_Change(); });
+    NumberBox& altIso = NumberBox::of(iso.alt).accepts(signedNumber, QStringLiteral(".-+")).reads();
+    connect(&altIso, &NumberBox::changed, this, [this] { Txt_alt_iso_Change(); });
+    NumberBox& dIsa = NumberBox::of(en.dIsa).accepts(signedNumber).keeps([this] { return dISA; });
     connect(&dIsa, &NumberBox::changed, this, [this] { Txt_dISA_Change(); });
     // The ISO deviation only shows the English one converted; nothing reads it.
     iso.dIsa->setReadOnly(true);
 
-    const QString signedNumber = QStringLiteral(".-+0123456789");
-    filterKeys(en.alt, signedNumber, QStringLiteral(".-+"));
-    filterKeys(iso.alt, signedNumber, QStringLiteral(".-+"));
-    filterKeys(en.dIsa, signedNumber, QString());
     for (Tab tab : {English, Iso}) {
         for (int s = Mach; s <= Qbar; ++s) {
-            QLineEdit* b = boxes_[tab].speeds[s];
-            filterKeys(b, QStringLiteral("0123456789."), QStringLiteral("."));
+            NumberBox& speed = NumberBox::of(boxes_[tab].speeds[s]).accepts("0123456789.", ".").reads();
             // Only the user's own edit sets a speed: a Tab's release, an arrow
             // or a refused key in the box changes nothing.
-            connect(&NumberBox::of(b), &NumberBox::edited, this, [this, h = kSpeedHandlers[tab][s]] { (this->*h)(0, 0); });
+            connect(&speed, &NumberBox::edited, this, [this, h = kSpeedHandlers[tab][s]] { (this->*h)(0, 0); });
         }
     }
 }
@@ -201,26 +188,26 @@ void FAero::Form_Load()
     last_speed_entry = {English, Mach};
     // Each write differs from the design text "0", so its change handler
     // runs now and fills the tab for sea level and Mach 0.
-    boxes_[English].alt->setText(Utilities::format_result(alt_ft));
-    boxes_[English].dIsa->setText(Utilities::format_result(dISA));
+    put(boxes_[English].alt, alt_ft);
+    put(boxes_[English].dIsa, dISA);
     // Those handlers read the zeros back, so the ISO tab starts from them too.
     last_speed_entry = {Iso, Mach};
-    boxes_[Iso].alt->setText(Utilities::format_result(alt_ft * o_->len.ft2m()));
-    boxes_[Iso].dIsa->setText(Utilities::format_result(dISA * o_->temp.dF2dC()));
+    put(boxes_[Iso].alt, alt_ft * o_->len.ft2m());
+    put(boxes_[Iso].dIsa, dISA * o_->temp.dF2dC());
     const QString zero = rt::str(0);
     for (Speed s : {Mach, Vcas, Veas, Vtrue, Qbar}) {
-        boxes_[English].speeds[s]->setText(zero);
-        boxes_[Iso].speeds[s]->setText(zero);
+        NumberBox::of(boxes_[English].speeds[s]).show(zero);
+        NumberBox::of(boxes_[Iso].speeds[s]).show(zero);
     }
 }
 
-void FAero::put(QLineEdit* box, double x) { box->setText(Utilities::format_result(x)); }
+void FAero::put(QLineEdit* box, double x) { NumberBox::of(box).show(Utilities::format_result(x)); }
 
 // An atmosphere result that failed was reported already; its box goes blank.
 void FAero::put(QLineEdit* box, std::optional<double> x)
 {
     if (x) put(box, *x);
-    else box->setText(QString());
+    else NumberBox::of(box).show(QString());
 }
 
 void FAero::Txt_alt_Change()

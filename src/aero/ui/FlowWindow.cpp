@@ -19,10 +19,10 @@ FlowWindow::FlowWindow(const QString& name, const QString& title, const FlowLayo
 void FlowWindow::setupUi(QWidget* body)
 {
     ui_ = FlowLayout::build(body, design_);
-    NumberBox& mach = NumberBox::of(ui_.mach).onKeyPress([this](int& k) { machKeyPress(k); });
+    NumberBox& mach = NumberBox::of(ui_.mach).accepts(Funct_txt_check::numericKeys);
     mach.keeps([this] { return mach_; });
     connect(&mach, &NumberBox::changed, this, [this] { machChanged(); });
-    NumberBox& gama = NumberBox::of(ui_.gama).onKeyPress([this](int& k) { TxtGama_KeyPress(k); });
+    NumberBox& gama = NumberBox::of(ui_.gama).accepts(Funct_txt_check::numericKeys);
     gama.keeps([this] { return gama_; });
     connect(&gama, &NumberBox::changed, this, [this] { TxtGama_Change(); });
 }
@@ -49,12 +49,10 @@ void FlowWindow::changed(QLineEdit* box, double& last, double minimum, double& i
 void FlowWindow::machChanged() { changed(ui_.mach, lastMach_, inputs_.machMinimum, mach_); }
 void FlowWindow::TxtGama_Change() { changed(ui_.gama, lastGama_, inputs_.gamaMinimum, gama_); }
 
-void FlowWindow::machKeyPress(int& keyAscii) { Funct_txt_check::key_numeric(keyAscii, ui_.mach); }
-void FlowWindow::TxtGama_KeyPress(int& keyAscii) { Funct_txt_check::key_numeric(keyAscii, ui_.gama); }
 
 void FlowWindow::Fpcalcpopulall()
 {
     if (gama_ == 1.0) return;
     const std::array<double, 6> r = ratios(mach_, gama_);
-    for (size_t i = 0; i < ui_.outputs.size(); ++i) ui_.outputs[i]->setText(Utilities::format_result(r[i]));
+    for (size_t i = 0; i < ui_.outputs.size(); ++i) NumberBox::of(ui_.outputs[i]).show(Utilities::format_result(r[i]));
 }

@@ -19,7 +19,6 @@ public:
 
     // The gamma box and the recalculation carry the same names in every flow window.
     void TxtGama_Change();
-    void TxtGama_KeyPress(int& keyAscii);
     // Writes the ratios for the current inputs.
     void Fpcalcpopulall();
 
@@ -32,9 +31,8 @@ protected:
     void setupUi(QWidget* body) override;
     void Form_Load() override;
 
-    // The Mach box's handlers (txtMach, txtMx): one pair for both windows.
+    // The Mach box's change (txtMach, txtMx): one handler for both windows.
     void machChanged();
-    void machKeyPress(int& keyAscii);
 
 private:
     // A box's change: the range check keeps `last`, a held number waits, and

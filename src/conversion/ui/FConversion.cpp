@@ -158,15 +158,15 @@ void FConversion::setupUi(QWidget* body)
     }
     // The converters read any text, one beyond the double range too.
     NumberBox& a = NumberBox::of(Txt_A).takesAnyText();
-    a.onKeyPress([this](int& k) { Txt_A_KeyPress(k); }).onKeyUp([this](int& k, int s) { Txt_A_KeyUp(k, s); });
+    a.accepts([this] { return inputKeys(); }).onKeyUp([this](int& k, int s) { Txt_A_KeyUp(k, s); });
     connect(&a, &NumberBox::changed, this, [this] { Txt_A_Change(); });
     NumberBox::of(Txt_B).onKeyDown([this](int& k, int s) { Txt_B_KeyDown(k, s); });
 }
 
 void FConversion::Form_Load()
 {
-    Txt_A->setText("1.0");
-    Txt_B->setText("1.0");
+    NumberBox::of(Txt_A).show("1.0");
+    NumberBox::of(Txt_B).show("1.0");
     Conversions->setCurrentIndex(0);
     tab_index = Conversions->currentIndex();
     // Every fill selects its first entries, which runs its converter; length
@@ -183,37 +183,30 @@ void FConversion::Conversions_Click(int)
     // Setting the input box recalculates through its change handler.
     if (tab_index == numbersTab) {
         writeInput("0");
-        Txt_B->setText("0");
+        NumberBox::of(Txt_B).show("0");
         return;
     }
     if (tab_index == prefixTab) {
         writeInput("1");
-        Txt_B->setText("1");
+        NumberBox::of(Txt_B).show("1");
     }
     recalculate(tab_index);
 }
 
 void FConversion::writeInput(const QString& text)
 {
-    Txt_A->setText(text);
+    NumberBox& a = NumberBox::of(Txt_A);
+    a.show(text);
     // Selected, as on opening: the first key typed replaces the text instead
     // of landing beside it (the box refuses Backspace).
-    Txt_A->selectAll();
+    a.selectWhole();
 }
 
-void FConversion::Txt_A_KeyPress(int& keyAscii)
+NumberBox::Keys FConversion::inputKeys() const
 {
-    const QString text = Txt_A->text();
-    const QChar c(keyAscii);
-    QString allowed = QStringLiteral(".-+0123456789E");
-    if (Conversions->currentIndex() == numbersTab) {
-        allowed = numberDigits(from_[numbersTab]->currentRow());
-        if (c == u'.' && text.contains(u'.')) keyAscii = 0;
-    } else {
-        for (QChar once : {u'.', u'E', u'-', u'+'})
-            if (c == once && text.contains(once)) keyAscii = 0;
-    }
-    if (!allowed.contains(c)) keyAscii = 0;
+    // "E" is a digit of bases 15 and 16 there, and may repeat.
+    if (Conversions->currentIndex() == numbersTab) return {numberDigits(from_[numbersTab]->currentRow()), "."};
+    return {QStringLiteral(".-+0123456789E"), QStringLiteral(".E-+")};
 }
 
 void FConversion::Txt_A_KeyUp(int&, int) { recalculate(Conversions->currentIndex()); }
@@ -233,6 +226,6 @@ void FConversion::recalculate(int t)
     rt::trap([&] {
         const ConvSkeleton::Converter& converter = *tabs[t].converter;
         if (ConvSkeleton::Output text = converter.convert(from_[t]->currentRow(), to_[t]->currentRow(), Txt_A->text()))
-            Txt_B->setText(*text);
+            NumberBox::of(Txt_B).show(*text);
     });
 }

@@ -4,6 +4,7 @@
 // change of the input, of a list selection or of the tab runs recalculate(),
 // which hands the tab's converter the two positions and the input text and
 // writes the text it returns into the output box. The window computes nothing.
+#include "shell/ui/NumberBox.h"
 #include "shell/ui/ToolWindow.h"
 
 #include <array>
@@ -28,7 +29,9 @@ public:
 
     // Handlers, public so tests can call them as the events do.
     void Conversions_Click(int previousTab);
-    void Txt_A_KeyPress(int& keyAscii);
+    // The characters the input box takes on the current tab: a decimal
+    // number, or on "Nbrs" the digits of the from-list's base.
+    NumberBox::Keys inputKeys() const;
     void Txt_A_KeyUp(int& keyCode, int shift);
     void Txt_A_Change();
     void Txt_B_KeyDown(int& keyCode, int shift);

@@ -126,7 +126,7 @@ QPushButton* FGeo::buildPoint(QWidget* body, Point p)
             QLineEdit* box =
                 Controls::textBox(frame, name, "0", Twips::rect(kColLeft[k], kRowTop[c], kColWidth[k], 315));
             box_[p][c][k] = box;
-            NumberBox& n = NumberBox::of(box).onKeyPress([this, p, c, k](int& key) { txt_KeyPress(p, c, k, key); });
+            NumberBox& n = NumberBox::of(box).accepts(k == Sec ? Funct_txt_check::numericKeys : Funct_txt_check::digitKeys);
             n.keeps([this, p, c, k] { return entered_[p][c][k]; },
                     strictBox(p, c, k) ? NumberBox::Reading(rt::cdbl) : NumberBox::Reading());
             connect(&n, &NumberBox::changed, this, [this, p, c, k] { txt_Change(p, c, k); });
@@ -176,10 +176,10 @@ void FGeo::Form_Load()
     PolR_ISO = 6356.77;
     EQR_Eng = EQR_ISO / LengthObj.m2km() * LengthObj.m2mi();
     PolR_Eng = PolR_ISO / LengthObj.m2km() * LengthObj.m2mi();
-    Txt_EQR_ISO->setText(Utilities::format_result(EQR_ISO));
-    Txt_PolR_ISO->setText(Utilities::format_result(PolR_ISO));
-    Txt_EQR_Eng->setText(Utilities::format_result(EQR_Eng));
-    Txt_PolR_Eng->setText(Utilities::format_result(PolR_Eng));
+    NumberBox::of(Txt_EQR_ISO).show(Utilities::format_result(EQR_ISO));
+    NumberBox::of(Txt_PolR_ISO).show(Utilities::format_result(PolR_ISO));
+    NumberBox::of(Txt_EQR_Eng).show(Utilities::format_result(EQR_Eng));
+    NumberBox::of(Txt_PolR_Eng).show(Utilities::format_result(PolR_Eng));
 
     for (Point p : {StartPoint, EndPoint})
         for (Coord c : {Lat, Lon}) hemisphere_[p][c] = list_[p][c]->itemText(list_[p][c]->currentIndex());
@@ -198,14 +198,6 @@ void FGeo::Form_Load()
     place(EndPoint, Lon);
 }
 
-void FGeo::txt_KeyPress(Point p, Coord c, Field k, int& keyAscii)
-{
-    rt::trap([&] {
-        if (k == Sec) Funct_txt_check::key_numeric(keyAscii, box_[p][c][k]);
-        else Funct_txt_check::key_digits(keyAscii);
-    });
-}
-
 void FGeo::txt_Change(Point p, Coord c, Field k)
 {
     rt::trap([&] {
@@ -217,7 +209,7 @@ void FGeo::txt_Change(Point p, Coord c, Field k)
             const double v = rt::val(box->text());
             const double whole = std::nearbyint(v) + 0.0; // no "-0"
             if (whole != v) {
-                box->setText(rt::str(whole));
+                NumberBox::of(box).show(rt::str(whole));
                 return;
             }
         }
@@ -280,7 +272,7 @@ void FGeo::reset(Point p)
     for (Coord c : {Lat, Lon})
         for (Field k : {Deg, Min, Sec}) accepted_[p][c][k] = entered_[p][c][k] = 0;
     for (Coord c : {Lat, Lon}) {
-        for (Field k : {Deg, Min, Sec}) box_[p][c][k]->setText(QString());
+        for (Field k : {Deg, Min, Sec}) NumberBox::of(box_[p][c][k]).show(QString());
         selectSecondItem(p, c);
     }
 }
@@ -288,6 +280,6 @@ void FGeo::reset(Point p)
 void FGeo::Fcalculate_dist()
 {
     distance_ = geo_->FDist_Curv_Prom_ISO();
-    Txt_dist_ISO->setText(Utilities::format_result(distance_));
-    Txt_dist_Eng->setText(Utilities::format_result(distance_ / LengthObj.m2km() * LengthObj.m2mi()));
+    NumberBox::of(Txt_dist_ISO).show(Utilities::format_result(distance_));
+    NumberBox::of(Txt_dist_Eng).show(Utilities::format_result(distance_ / LengthObj.m2km() * LengthObj.m2mi()));
 }

@@ -24,8 +24,7 @@ public:
 
     void Fcalculate_dist();
 
-    // The twelve input boxes share one key and one change handler.
-    void txt_KeyPress(Point p, Coord c, Field k, int& keyAscii);
+    // The twelve input boxes share one filter and one change handler.
     void txt_Change(Point p, Coord c, Field k);
 
     void Cb_lat_NS_sp_Click() { hemisphere_Click(StartPoint, Lat); }

@@ -11,19 +11,12 @@
 
 namespace Funct_txt_check {
 
-void key_numeric(int& keyAscii, const QLineEdit* box)
-{
-    static const QString allowed = QStringLiteral(".-+0123456789");
-    if (keyAscii > 0xFFFF || !allowed.contains(QChar(keyAscii))) keyAscii = 0;
-    const QString s = box->text();
-    for (QChar c : {QChar(u'.'), QChar(u'-'), QChar(u'+')})
-        if (s.contains(c) && keyAscii == c.unicode()) keyAscii = 0;
-}
+const NumberBox::Keys numericKeys{QStringLiteral(".-+0123456789"), QStringLiteral(".-+")};
+const NumberBox::Keys digitKeys{QStringLiteral("0123456789"), QString()};
 
-void key_digits(int& keyAscii)
-{
-    if (keyAscii < '0' || keyAscii > '9') keyAscii = 0;
-}
+void key_numeric(int& keyAscii, const QLineEdit* box) { numericKeys.filter(keyAscii, box->text()); }
+
+void key_digits(int& keyAscii) { digitKeys.filter(keyAscii, QString()); }
 
 namespace {
 double checkBounded(QLineEdit* box, double restore, double upper, std::optional<double> d)
@@ -32,11 +25,11 @@ double checkBounded(QLineEdit* box, double restore, double upper, std::optional<
     // handling is then abandoned and the accepted value stays as it was.
     const double v = rt::val(box->text());
     if (v > upper || v < 0) {
-        box->setText(Utilities::format_result(restore, d));
+        NumberBox::of(box).putBack(Utilities::format_result(restore, d));
         return restore;
     }
     if (v != 0) return v;
-    box->setText(QStringLiteral("0"));
+    NumberBox::of(box).show(QStringLiteral("0"));
     return 0;
 }
 } // namespace
@@ -58,9 +51,9 @@ double check_range(QLineEdit* box, double& value, std::optional<double> minimum,
         double v = rt::val(box->text());
         // A prefix of a number above the minimum may read below it ("1" of
         // "1.3"): while the user types, such a number is held, not refused.
-        NumberBox* n = NumberBox::find(box);
-        const bool holding = n && n->typing() && minimum && v < *minimum && !(maximum && v > *maximum);
-        if (n) n->setHeld(holding);
+        NumberBox& n = NumberBox::of(box);
+        const bool holding = n.typing() && minimum && v < *minimum && !(maximum && v > *maximum);
+        n.setHeld(holding);
         if (holding) return;
         bool refused = false;
         auto restore = [&] {
@@ -70,7 +63,7 @@ double check_range(QLineEdit* box, double& value, std::optional<double> minimum,
             // would read back as another number, show the value in full.
             QString t = Utilities::format_result(value, places);
             if (rt::val(t) != value) t = rt::str(value);
-            box->setText(t);
+            n.putBack(t);
         };
         if (minimum && v < *minimum) restore();
         if (maximum && v > *maximum) restore();
@@ -78,8 +71,8 @@ double check_range(QLineEdit* box, double& value, std::optional<double> minimum,
             value = v;
             const QString t = box->text();
             if (rt::val(t) == 0) {
-                if (t.left(2) == QLatin1String("00")) box->setText(QStringLiteral("0"));
-                else if (t.mid(1, 1) != QLatin1String(".")) box->setText(QStringLiteral("0"));
+                if (t.left(2) == QLatin1String("00")) n.show(QStringLiteral("0"));
+                else if (t.mid(1, 1) != QLatin1String(".")) n.show(QStringLiteral("0"));
             }
         }
     });

@@ -1,5 +1,7 @@
 #pragma once
 // Key filters and range checks of numeric input boxes.
+#include "shell/ui/NumberBox.h"
+
 #include <optional>
 
 class QLineEdit;
@@ -7,8 +9,12 @@ class QLineEdit;
 namespace Funct_txt_check {
 
 // Only ".-+0123456789", and each of ".", "-", "+" at most once in the box.
-void key_numeric(int& keyAscii, const QLineEdit* box);
+extern const NumberBox::Keys numericKeys;
 // Only "0123456789".
+extern const NumberBox::Keys digitKeys;
+
+// The two filters as key-press handlers: they set the code to 0 to refuse.
+void key_numeric(int& keyAscii, const QLineEdit* box);
 void key_digits(int& keyAscii);
 
 // Minutes 0..59: out of range writes `restore` ("#0") back and returns it;
@@ -25,9 +31,12 @@ double check_range(QLineEdit* box, double& value, std::optional<double> minimum 
 
 // While the user types a number below the minimum, check_range holds it:
 // the box keeps the text and the value stays as it was, with no message.
-// Leaving the box or Enter refuses it as above; opening the box's context
-// menu is not leaving it, and a closing window checks nothing. Pastes and
-// writes by code are checked at once, and so is the maximum.
+// Leaving the box for another control of its window, or Enter, refuses it
+// as above, with the text put back selected; opening the box's context menu
+// or activating another window is not leaving it, and a closing window
+// checks nothing. Pastes and writes by code are checked at once, and so is
+// the maximum; a text refused at once is put back with the caret where the
+// refused edit found it.
 // True while `box` holds such a number: its handler must not use the text.
 bool held(const QLineEdit* box);
 

@@ -1,6 +1,6 @@
 #include "shell/ui/ToolWindow.h"
 
-#include "shell/ui/TextStart.h"
+#include "shell/ui/NumberBox.h"
 #include "shell/ui/Twips.h"
 
 #include <QCloseEvent>
@@ -57,7 +57,8 @@ void ToolWindow::load()
     body_ = new QWidget(this);
     layout()->addWidget(body_);
     setupUi(body_);
-    TextStart::follow(body_);
+    // Every box has its controller, through which alone the program writes it.
+    NumberBox::attachAll(body_);
     // Enter on the focused button presses it, as Space does; no button
     // becomes a default that Enter in a box would press.
     for (QPushButton* b : body_->findChildren<QPushButton*>()) b->setAutoDefault(true);
@@ -66,7 +67,8 @@ void ToolWindow::load()
     for (QTabWidget* tabs : body_->findChildren<QTabWidget*>()) {
         connect(tabs, &QTabWidget::currentChanged, tabs, [tabs] {
             auto* box = qobject_cast<QLineEdit*>(tabs->window()->focusWidget());
-            if (box && tabs->currentWidget() && tabs->currentWidget()->isAncestorOf(box)) TextStart::selectWhole(box);
+            if (!box || !tabs->currentWidget() || !tabs->currentWidget()->isAncestorOf(box)) return;
+            if (NumberBox* n = NumberBox::find(box)) n->selectWhole();
         });
     }
     // A strip's scroll arrows are no keyboard stops: the arrow keys on the
@@ -104,7 +106,8 @@ void focusAsByTab(QWidget* w)
 {
     w->setFocus(Qt::TabFocusReason);
     QWidget* target = w->focusProxy() ? w->focusProxy() : w;
-    if (auto* box = qobject_cast<QLineEdit*>(target)) TextStart::selectWhole(box);
+    if (auto* box = qobject_cast<QLineEdit*>(target))
+        if (NumberBox* n = NumberBox::find(box)) n->selectWhole();
 }
 
 } // namespace

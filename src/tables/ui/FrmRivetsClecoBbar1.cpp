@@ -1,6 +1,7 @@
 #include "tables/ui/FrmRivetsClecoBbar1.h"
 
 #include "shell/ui/Controls.h"
+#include "shell/ui/NumberBox.h"
 #include "shell/ui/Twips.h"
 #include "shell/ui/Wforms.h"
 #include "tables/Rivet_table.h"
@@ -65,5 +66,5 @@ void FrmRivetsClecoBbar1::MSHFlexGrid1_Click()
     if (c < 0 || c >= MSHFlexGrid1->Cols()) return; // a click beside the columns copies nothing
     MSHFlexGrid1->setCol(c);
     MSHFlexGrid1->setRow(0);
-    Txtdiam->setText(MSHFlexGrid1->Text());
+    NumberBox::of(Txtdiam).show(MSHFlexGrid1->Text());
 }

@@ -2,6 +2,7 @@
 
 #include "runtime/NumText.h"
 #include "shell/ui/Controls.h"
+#include "shell/ui/NumberBox.h"
 #include "shell/ui/Twips.h"
 
 #include <QGroupBox>
@@ -176,6 +177,6 @@ void Astronomy_1::fill_planet_table()
 
 void Astronomy_1::show_planet(int p, const QList<QLineEdit*>& values)
 {
-    for (int k = 0; k < 6; ++k) values[k]->setText(rt::str(planet_table[p][k + 1]));
+    for (int k = 0; k < 6; ++k) NumberBox::of(values[k]).show(rt::str(planet_table[p][k + 1]));
     Lbl_Moons->setText(moon_table[p].join(", "));
 }

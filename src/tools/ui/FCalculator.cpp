@@ -100,10 +100,12 @@ void FCalculator::setupUi(QWidget* body)
         connect(b, &QPushButton::clicked, this, [this, f = ops[i].compute, division] { operate(f, division); });
     }
 
-    NumberBox& xBox = NumberBox::of(x_val_result).onKeyPress([this](int& k) { x_val_result_KeyPress(k); });
+    // Case matters: "e" may repeat and does not block "E"; y takes no "e".
+    auto clearStatus = [this](int&) { Lbl_error->clear(); };
+    NumberBox& xBox = NumberBox::of(x_val_result).accepts(".Ee-+0123456789", ".E-+").onKeyPress(clearStatus);
     xBox.keeps([this] { return x; });
     connect(&xBox, &NumberBox::changed, this, [this] { x_val_result_Change(); });
-    NumberBox& yBox = NumberBox::of(y_val).onKeyPress([this](int& k) { y_val_KeyPress(k); });
+    NumberBox& yBox = NumberBox::of(y_val).accepts(".E-+0123456789", ".E-+").onKeyPress(clearStatus);
     yBox.keeps([this] { return y; });
     connect(&yBox, &NumberBox::changed, this, [this] { y_val_Change(); });
     connect(but_deg, &QRadioButton::toggled, this, [this](bool on) { if (on) but_deg_Click(); });
@@ -135,22 +137,6 @@ void FCalculator::y_val_Change()
     rt::trap([&] { y = rt::val(y_val->text()); });
 }
 
-void FCalculator::filterKey(int& keyAscii, const QLineEdit* box, const QString& allowed)
-{
-    Lbl_error->clear();
-    if (keyAscii > 0xFFFF || !allowed.contains(QChar(keyAscii))) {
-        keyAscii = 0;
-        return;
-    }
-    // Case matters: "e" may repeat and does not block "E".
-    for (QChar once : {u'.', u'E', u'-', u'+'}) {
-        if (keyAscii == once.unicode() && box->text().contains(once)) keyAscii = 0;
-    }
-}
-
-void FCalculator::x_val_result_KeyPress(int& keyAscii) { filterKey(keyAscii, x_val_result, ".Ee-+0123456789"); }
-void FCalculator::y_val_KeyPress(int& keyAscii) { filterKey(keyAscii, y_val, ".E-+0123456789"); }
-
 void FCalculator::operate(const Operation& compute, bool reportsDivision)
 {
     Lbl_error->clear();
@@ -168,7 +154,7 @@ void FCalculator::showX(double value)
     const QString shown = Utilities::format_result(x);
     // x must end up as the shown number even when the text stays the same.
     if (x_val_result->text() == shown) x_val_result_Change();
-    else x_val_result->setText(shown);
+    else NumberBox::of(x_val_result).show(shown);
 }
 
 double FCalculator::toRadians(double a) const { return deg_mode == 1 ? a * pi / 180 : a; }
@@ -192,14 +178,14 @@ void FCalculator::Cmd_clear_x_Click()
 {
     Lbl_error->clear();
     x = 0;
-    x_val_result->setText("0");
+    NumberBox::of(x_val_result).show("0");
 }
 
 void FCalculator::Cmd_clear_y_Click()
 {
     Lbl_error->clear();
     y = 0;
-    y_val->setText("0");
+    NumberBox::of(y_val).show("0");
 }
 
 void FCalculator::cmd_swapxy_Click()
@@ -207,8 +193,8 @@ void FCalculator::cmd_swapxy_Click()
     Lbl_error->clear();
     const double formerX = x, formerY = y;
     const QString shownX = x_val_result->text();
-    x_val_result->setText(y_val->text());
-    y_val->setText(shownX);
+    NumberBox::of(x_val_result).show(y_val->text());
+    NumberBox::of(y_val).show(shownX);
     x = formerY;
     y = formerX;
 }

@@ -18,8 +18,6 @@ public:
 
     void x_val_result_Change();
     void y_val_Change();
-    void x_val_result_KeyPress(int& keyAscii);
-    void y_val_KeyPress(int& keyAscii);
     void but_deg_Click();
     void but_rad_Click();
     void Cmd_clear_x_Click();
@@ -41,7 +39,6 @@ private:
     QList<Button> operations();
     void operate(const Operation& compute, bool reportsDivision);
     void showX(double value);
-    void filterKey(int& keyAscii, const QLineEdit* box, const QString& allowed);
     double toRadians(double a) const;
     double fromRadians(double r) const;
 

@@ -40,11 +40,9 @@ void Financial_1::setupUi(QWidget* body)
     auto box = [this, frame](const char* name, const QString& text, QRect r, const QString& keys) {
         QLineEdit* t = Controls::textBox(frame, name, text, r);
         t->installEventFilter(this); // the focus handler
-        // The window reads the boxes when a button is pressed.
-        NumberBox::of(t).onKeyPress([this, keys](int& k) {
-            Lbl_stat_fin->clear();
-            if (k > 0xFFFF || !keys.contains(QChar(k))) k = 0;
-        });
+        // The window reads the boxes when a button is pressed, whatever
+        // text they hold by then: they have no change handler.
+        NumberBox::of(t).accepts(keys).onKeyPress([this](int&) { Lbl_stat_fin->clear(); });
         return t;
     };
     auto button = [this](QWidget* parent, const char* name, const QString& text, QRect r, void (Financial_1::*click)()) {
@@ -246,10 +244,10 @@ void Financial_1::Cmd_N_Click()
 
 void Financial_1::show_all_fields()
 {
-    Txt_N->setText(rt::format(N, u"#0"));
-    Txt_Pay_per_year->setText(rt::format(pay_per_year, u"#0"));
-    Txt_i_perc->setText(rt::format(i_perc_year, u"#0.00"));
-    Txt_PV->setText(rt::format(PV, u"currency"));
-    Txt_PMT->setText(rt::format(PMT, u"currency"));
-    Txt_FV->setText(rt::format(FV, u"currency"));
+    NumberBox::of(Txt_N).show(rt::format(N, u"#0"));
+    NumberBox::of(Txt_Pay_per_year).show(rt::format(pay_per_year, u"#0"));
+    NumberBox::of(Txt_i_perc).show(rt::format(i_perc_year, u"#0.00"));
+    NumberBox::of(Txt_PV).show(rt::format(PV, u"currency"));
+    NumberBox::of(Txt_PMT).show(rt::format(PMT, u"currency"));
+    NumberBox::of(Txt_FV).show(rt::format(FV, u"currency"));
 }

@@ -1,0 +1,222 @@
+// A box knows who wrote its text: the window writes through the box's
+// controller, the user through keys, input-method commits, pastes and drops.
+// Driven through the real windows.
+#include "TestSupport.h"
+
+#include "runtime/Error.h"
+#include "runtime/Format.h"
+#include "shell/ui/NumberBox.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QInputMethodEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTest>
+
+namespace {
+
+class BoxWriter : public ::testing::Test {
+protected:
+    void TearDown() override { unloadToolWindows(); }
+    rt::MessageRecorder rec;
+};
+
+ToolWindow* open(const char* item)
+{
+    ToolWindow* w = openFromMenu(item);
+    QApplication::setActiveWindow(w);
+    return w;
+}
+
+QLineEdit* box(ToolWindow* w, const char* name) { return child<QLineEdit>(w, name); }
+
+void retype(QLineEdit* b, const QString& keys)
+{
+    b->setFocus();
+    b->selectAll();
+    QTest::keyClicks(b, keys);
+}
+
+// What an input method sends when the user composes `text`.
+void commit(QLineEdit* b, const QString& text)
+{
+    QInputMethodEvent e;
+    e.setCommitString(text);
+    QApplication::sendEvent(b, &e);
+}
+
+void pick(ToolWindow* w, const char* tab, const char* from, int fromRow, const char* to, int toRow)
+{
+    auto* tabs = child<QTabWidget>(w, "Conversions");
+    for (int i = 0; i < tabs->count(); ++i)
+        if (tabs->tabText(i) == tab) tabs->setCurrentIndex(i);
+    child<QListWidget>(w, from)->setCurrentRow(fromRow);
+    child<QListWidget>(w, to)->setCurrentRow(toRow);
+}
+
+// Another window activated mid-typing is not leaving the box: the number
+// held below its minimum goes on when the user comes back and types.
+TEST_F(BoxWriter, AHeldNumberWaitsWhileAnotherWindowIsActive)
+{
+    ToolWindow* flow = open("M1_1D_IsFl");
+    if (!QTest::qWaitForWindowActive(flow)) GTEST_SKIP() << "no window activation on this platform";
+    QLineEdit* gama = box(flow, "TxtGama");
+    retype(box(flow, "txtMach"), "2");
+    retype(gama, "1");
+    ASSERT_EQ(QApplication::focusWidget(), gama);
+
+    ToolWindow* aero = open("M1_Atm_Aero");
+    ASSERT_TRUE(QTest::qWaitForWindowActive(aero));
+    QApplication::setActiveWindow(flow);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(flow));
+    ASSERT_EQ(QApplication::focusWidget(), gama);
+    QTest::keyClicks(gama, ".3");
+    EXPECT_EQ(gama->text(), "1.3");
+    EXPECT_EQ(box(flow, "TxtPt2Ps")->text(), "7.6651");
+
+    // Leaving for another control of the window does let it go.
+    retype(gama, "1");
+    QTest::keyClick(gama, Qt::Key_Tab);
+    EXPECT_EQ(gama->text(), "1.3");
+    EXPECT_TRUE(rec.messages.isEmpty()) << rec.messages.join("; ").toStdString();
+}
+
+// A refused text put back when a held number is let go is selected, so the
+// next digit replaces it; one put back at once keeps the caret where the
+// refused edit found it.
+TEST_F(BoxWriter, APutBackTextIsSelectedOrKeepsTheCaretOfTheRefusedEdit)
+{
+    ToolWindow* shock = open("M1_1d_NoSh");
+    QLineEdit* mx = box(shock, "txtMx");
+    retype(mx, "0.9");
+    QTest::keyClick(mx, Qt::Key_Return);
+    ASSERT_EQ(mx->text(), "1");
+    EXPECT_EQ(mx->selectedText(), "1");
+    QTest::keyClicks(mx, "2");
+    EXPECT_EQ(mx->text(), "2");
+    EXPECT_EQ(box(shock, "txtMy")->text(), "0.5774");
+
+    ToolWindow* geo = open("Geodist");
+    QLineEdit* sec = box(geo, "txt_lat_sec_sp");
+    retype(sec, "5.5");
+    QTest::keyClick(sec, Qt::Key_Home);
+    QTest::keyClicks(sec, "9"); // 95.5 is refused
+    ASSERT_EQ(sec->text(), "5.5000");
+    EXPECT_EQ(sec->cursorPosition(), 0);
+    QTest::keyClicks(sec, "1");
+    EXPECT_EQ(sec->text(), "15.5000");
+    EXPECT_EQ(box(geo, "Txt_dist_ISO")->text(), "0.4785");
+}
+
+// A box that only shows results takes every text the window writes; it is
+// never read back as a number.
+TEST_F(BoxWriter, ABoxThatShowsResultsTakesEveryResult)
+{
+    ToolWindow* conv = open("M1_conv");
+    QLineEdit* a = box(conv, "Txt_A");
+    QLineEdit* b = box(conv, "Txt_B");
+    struct Case {
+        const char* tab;
+        const char* from;
+        int fromRow;
+        const char* to;
+        int toRow;
+        const char* typed;
+        const char* shown;
+    };
+    const Case cases[] = {
+        {"Nbrs", "lst_from_numb", 0, "lst_to_numb", 3, "123657", "1E309"},
+        {"Nbrs", "lst_from_numb", 0, "lst_to_numb", 3, "0.118", "0.1E353F7CED"},
+        {"Time", "lst_from_time", 0, "lst_to_time", 0, "1.7976931348623157E308", "1.79769313486232E+308"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.typed);
+        pick(conv, c.tab, c.from, c.fromRow, c.to, c.toRow);
+        rec.messages.clear();
+        retype(a, c.typed);
+        EXPECT_EQ(b->text(), c.shown);
+        EXPECT_TRUE(rec.messages.isEmpty()) << rec.messages.join("; ").toStdString();
+    }
+}
+
+// The finance boxes have no change handler: they take any text, and a
+// solve that cannot read one goes on with the value it had.
+TEST_F(BoxWriter, AFinanceBoxTakesAnyTextUntilASolveReadsIt)
+{
+    ToolWindow* fin = open("M1Finance");
+    QLineEdit* pv = box(fin, "Txt_PV");
+    const QString payment = box(fin, "Txt_PMT")->text();
+    pasteFromMenu(pv, "1E400");
+    EXPECT_EQ(pv->text(), "1E400");
+    retype(pv, QString(310, u'9'));
+    EXPECT_EQ(pv->text().size(), 310);
+    EXPECT_TRUE(rec.messages.isEmpty()) << rec.messages.join("; ").toStdString();
+
+    pasteFromMenu(pv, "1E400");
+    QTest::mouseClick(child<QPushButton>(fin, "Cmd_PMT"), Qt::LeftButton);
+    EXPECT_EQ(child<QLabel>(fin, "Lbl_stat_fin")->text(), "Error");
+    EXPECT_EQ(pv->text(), rt::format(100000, u"currency"));
+    EXPECT_EQ(box(fin, "Txt_PMT")->text(), payment);
+    EXPECT_TRUE(rec.messages.isEmpty()) << rec.messages.join("; ").toStdString();
+}
+
+// What an input method commits passes the box's filter as typed keys do.
+TEST_F(BoxWriter, AnInputMethodCommitPassesTheFilter)
+{
+    ToolWindow* geo = open("Geodist");
+    QLineEdit* deg = box(geo, "txt_lat_deg_sp");
+    retype(deg, "4");
+    commit(deg, QString::fromUtf8("⁵")); // dead "^" then "5" on a German keyboard
+    EXPECT_EQ(deg->text(), "4");
+    commit(deg, "5x");
+    EXPECT_EQ(deg->text(), "45");
+    EXPECT_EQ(box(geo, "Txt_dist_ISO")->text(), "5001.02");
+
+    ToolWindow* flow = open("M1_1D_IsFl");
+    QLineEdit* mach = box(flow, "txtMach");
+    retype(mach, "2");
+    commit(mach, ".5.");
+    EXPECT_EQ(mach->text(), "2.5") << "a second point is refused within one commit too";
+}
+
+// The text field of an editable list is Qt's own: completion and the caret
+// work as in any combo box.
+TEST_F(BoxWriter, AnEditableListKeepsItsOwnEditing)
+{
+    ToolWindow* geo = open("Geodist");
+    auto* lon = child<QComboBox>(geo, "CB_Lon_EW_sp");
+    lon->lineEdit()->setFocus();
+    lon->lineEdit()->selectAll();
+    QTest::keyClicks(lon->lineEdit(), "We");
+    EXPECT_EQ(lon->lineEdit()->text(), "West");
+    EXPECT_EQ(lon->lineEdit()->selectedText(), "st");
+
+    auto* lat = child<QComboBox>(geo, "Cb_lat_NS_sp");
+    lat->setFocus();
+    QTest::keyClick(lat, Qt::Key_Up);
+    QTest::keyClick(lat, Qt::Key_End);
+    QTest::keyClicks(lat, "x");
+    EXPECT_EQ(lat->lineEdit()->text(), "Northx");
+}
+
+// Every change that does not come through the controller is the user's, and
+// one the box did not announce as an edit is a write past the controller.
+TEST_F(BoxWriter, AWritePastTheControllerIsCaught)
+{
+    ToolWindow* calc = open("M1_calc");
+    QLineEdit* x = box(calc, "x_val_result");
+    pasteFromMenu(x, "12");
+    dropOn(x, "3");
+    retype(x, "4");
+    NumberBox::of(x).show("5");
+    EXPECT_TRUE(NumberBox::strayWrites().isEmpty());
+    x->setText("6");
+    EXPECT_EQ(NumberBox::strayWrites(), QStringList{"x_val_result: 6"});
+    NumberBox::forgetStrayWrites();
+}
+
+} // namespace
