@@ -6,114 +6,100 @@
 #include "runtime/RtMath.h"
 
 #include <QLocale>
-#include <QStringList>
-#include <algorithm>
+#include <QList>
 #include <cmath>
 
 namespace rt {
 
 namespace {
 
+// The code points of a text: some scripts' digits (Chakma, Adlam) lie beyond
+// 16 bits, as pairs of QChars that are no digits on their own.
+QList<char32_t> codePoints(QStringView text)
+{
+    QList<char32_t> points;
+    for (uint c : text.toUcs4()) points << c;
+    return points;
+}
+
 // The decimals of the locale's currency: the digits of its zero amount but one.
 int currencyDecimals(const QLocale& locale)
 {
-    const QString zero = locale.toCurrencyString(0.0, QStringLiteral("#"));
     int digits = 0;
-    for (QChar c : zero) digits += c.isDigit();
+    for (char32_t c : codePoints(locale.toCurrencyString(0.0, QStringLiteral("#")))) digits += QChar::isDigit(c);
     return digits > 0 ? digits - 1 : 0;
 }
 
-// `laidOut` with its digits, in order, replaced by `digits`; empty when their
-// counts differ.
-QString withDigits(QString laidOut, const std::string& digits)
+// `laidOut` with its digits, in order, replaced by `digits` in the same
+// script; empty when their counts differ.
+QString withDigits(QStringView laidOut, const std::string& digits)
 {
+    QString shown;
     size_t next = 0;
-    for (QChar& c : laidOut) {
-        if (!c.isDigit()) continue;
-        if (next == digits.size()) return {};
-        c = QChar(c.unicode() - c.digitValue() + (digits[next++] - '0'));
+    for (char32_t c : codePoints(laidOut)) {
+        if (QChar::isDigit(c)) {
+            if (next == digits.size()) return {};
+            c = c - static_cast<char32_t>(QChar::digitValue(c)) + static_cast<char32_t>(digits[next++] - '0');
+        }
+        shown += QString::fromUcs4(&c, 1);
     }
-    return next == digits.size() ? laidOut : QString();
+    return next == digits.size() ? shown : QString();
 }
 
 // The marks that set the direction of writing (the Arabic letter mark, the
 // left-to-right and right-to-left marks, embeddings, overrides and isolates).
 // A locale puts them around its digits, signs and symbol; they show nothing
 // and carry no value.
-bool isDirectionMark(QChar c)
+bool isDirectionMark(char32_t c)
 {
-    const char16_t u = c.unicode();
-    return u == 0x061C || u == 0x200E || u == 0x200F || (u >= 0x202A && u <= 0x202E) || (u >= 0x2066 && u <= 0x2069);
+    return c == 0x061C || c == 0x200E || c == 0x200F || (c >= 0x202A && c <= 0x202E) || (c >= 0x2066 && c <= 0x2069);
 }
 
-QString withoutDirectionMarks(QStringView text)
+// How the locale writes an amount, as the locale itself tells: the symbol
+// its currency texts carry, its signs and separators, and its digit zero.
+// Each is taken as the reading sees a text (plainText).
+struct CurrencyForm {
+    char32_t zero = U'0';
+    QString symbol;
+    QString minus;
+    QString plus;
+    QString point;
+    QString group;
+};
+
+// A text as the reading sees it: without marks of direction, and with the
+// locale's digits as ASCII digits (which read in every locale too).
+QString plainText(QStringView text, char32_t zero)
 {
     QString s;
     s.reserve(text.size());
-    for (QChar c : text)
-        if (!isDirectionMark(c)) s += c;
+    for (char32_t c : codePoints(text)) {
+        if (isDirectionMark(c)) continue;
+        if (c >= zero && c - zero <= 9) c = U'0' + (c - zero);
+        s += QString::fromUcs4(&c, 1);
+    }
     return s;
 }
-
-// How the locale writes an amount: its symbol, sign, separators and digits,
-// taken from the currency text it gives a probe amount, so that a reading
-// follows the display whatever the platform composes that text from.
-struct CurrencyForm {
-    QString symbol;
-    QString minus;
-    QString point;
-    QString group;
-    char16_t zero = u'0'; // the locale's digit zero; ASCII digits read too
-};
 
 CurrencyForm currencyForm(const QLocale& locale)
 {
     CurrencyForm form;
-    form.symbol = withoutDirectionMarks(locale.currencySymbol());
-    form.minus = withoutDirectionMarks(locale.negativeSign());
-    form.point = withoutDirectionMarks(locale.decimalPoint());
-    form.group = withoutDirectionMarks(locale.groupSeparator());
-    // Seven whole digits are grouped in every locale that groups; the
-    // separator before the last `decimals` digits is the point.
-    const int decimals = currencyDecimals(locale);
-    const QString probe = withoutDirectionMarks(locale.toCurrencyString(1234567.0 + (decimals > 0 ? 0.5 : 0)));
-    QStringList separators;
-    QString pending;
-    bool inDigits = false;
-    for (QChar c : probe) {
-        if (c.isDigit()) {
-            if (!inDigits) form.zero = static_cast<char16_t>(c.unicode() - c.digitValue());
-            if (inDigits && !pending.isEmpty()) separators << pending;
-            pending.clear();
-            inDigits = true;
-        } else if (inDigits) {
-            pending += c;
-        }
-    }
-    if (decimals > 0 && !separators.isEmpty()) form.point = separators.takeLast();
-    if (!separators.isEmpty()) form.group = separators.first();
+    form.zero = codePoints(locale.zeroDigit()).value(0, U'0');
+    auto plain = [&](const QString& s) { return plainText(s, form.zero); };
+    // A locale without a symbol of its own writes the currency's ISO code.
+    const QString symbol = locale.currencySymbol();
+    form.symbol = plain(symbol.isEmpty() ? locale.currencySymbol(QLocale::CurrencyIsoCode) : symbol);
+    form.minus = plain(locale.negativeSign());
+    form.plus = plain(locale.positiveSign());
+    form.point = plain(locale.decimalPoint());
+    form.group = plain(locale.groupSeparator());
     return form;
-}
-
-// A digit of the locale's own script, other than ASCII.
-bool isNativeDigit(QChar c, const CurrencyForm& form)
-{
-    return form.zero != u'0' && c.unicode() >= form.zero && c.unicode() <= form.zero + 9;
-}
-
-// The value 0 to 9 of an ASCII digit or a digit of the locale; -1 for any
-// other character.
-int digitOf(QChar c, const CurrencyForm& form)
-{
-    if (c >= u'0' && c <= u'9') return c.unicode() - u'0';
-    if (isNativeDigit(c, form)) return c.unicode() - form.zero;
-    return -1;
 }
 
 // readCurrency in the given form.
 double readAmount(QStringView text, const CurrencyForm& form)
 {
-    QString s = withoutDirectionMarks(text).trimmed();
+    QString s = plainText(text, form.zero).trimmed();
     bool negative = false;
     if (s.startsWith(u'(') && s.endsWith(u')') && s.size() >= 2) {
         negative = true;
@@ -123,46 +109,47 @@ double readAmount(QStringView text, const CurrencyForm& form)
         const qsizetype at = s.indexOf(form.symbol);
         if (at >= 0) s = (s.left(at) + u' ' + s.mid(at + form.symbol.size())).simplified();
     }
-    // One sign, before or after the digits (the symbol may have stood between).
-    auto takeSign = [&](bool front) {
-        for (const QString& sign : {QString(u'-'), form.minus, QString(u'+')}) {
-            if (sign.isEmpty()) continue;
-            const bool found = front ? s.startsWith(sign) : s.endsWith(sign);
-            if (!found) continue;
-            if (negative) raise(Err::TypeMismatch); // "(-1)" is no amount
-            negative = sign != u"+";
-            s = front ? s.mid(sign.size()) : s.left(s.size() - sign.size());
-            s = s.trimmed();
-            return true;
-        }
-        return false;
-    };
-    if (!takeSign(true)) takeSign(false);
+    // One sign, before the digits, where every locale writes it (its symbol
+    // may stand before the sign or between it and the digits).
+    const std::pair<QString, bool> signs[] = {{QStringLiteral("-"), true}, {form.minus, true}, {QStringLiteral("+"), false}, {form.plus, false}};
+    for (const auto& [sign, minus] : signs) {
+        if (sign.isEmpty() || !s.startsWith(sign)) continue;
+        if (negative) raise(Err::TypeMismatch); // "(-1)" is no amount
+        negative = minus;
+        s = s.mid(sign.size()).trimmed();
+        break;
+    }
 
     const QString& group = form.group;
     const QString& point = form.point;
     const bool spaceGroups = group.size() == 1 && group.at(0).isSpace();
     QString plain;
-    bool seenPoint = false, digits = false;
+    bool seenPoint = false, digits = false, afterGroup = false;
     for (qsizetype i = 0; i < s.size();) {
         const QChar c = s.at(i);
-        if (const int d = digitOf(c, form); d >= 0) {
-            plain += QChar(u'0' + d);
+        const QStringView rest = QStringView(s).mid(i);
+        if (c >= u'0' && c <= u'9') {
+            plain += c;
             digits = true;
+            afterGroup = false;
             ++i;
-        } else if (!point.isEmpty() && !seenPoint && QStringView(s).mid(i).startsWith(point)) {
+        } else if (afterGroup) {
+            raise(Err::TypeMismatch); // a separator groups digits
+        } else if (!point.isEmpty() && !seenPoint && rest.startsWith(point)) {
             plain += u'.';
             seenPoint = true;
             i += point.size();
-        } else if (!seenPoint && digits && !group.isEmpty() && QStringView(s).mid(i).startsWith(group)) {
+        } else if (!seenPoint && digits && !group.isEmpty() && rest.startsWith(group)) {
+            afterGroup = true;
             i += group.size();
         } else if (!seenPoint && digits && spaceGroups && c.isSpace()) {
+            afterGroup = true;
             ++i;
         } else {
             raise(Err::TypeMismatch);
         }
     }
-    if (!digits) raise(Err::TypeMismatch);
+    if (!digits || afterGroup) raise(Err::TypeMismatch);
     const double v = cdbl(plain);
     return negative && v != 0 ? -v : v;
 }
@@ -203,14 +190,7 @@ double cdblAmount(QStringView text)
     } catch (const RuntimeError& e) {
         if (e.code() != Err::TypeMismatch) throw;
     }
-    const CurrencyForm form = currencyForm(QLocale());
-    const QString s = withoutDirectionMarks(text);
-    const bool nativeDigits = std::any_of(s.begin(), s.end(), [&](QChar c) { return isNativeDigit(c, form); });
-    const bool currencyText = s.size() != text.size() || nativeDigits
-                            || (!form.symbol.isEmpty() && s.contains(form.symbol))
-                            || (!form.group.isEmpty() && s.contains(form.group)) || s.contains(u'(') || s.contains(u')');
-    if (!currencyText) raise(Err::TypeMismatch);
-    return readAmount(text, form);
+    return readCurrency(text);
 }
 
 } // namespace rt

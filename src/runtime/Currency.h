@@ -16,22 +16,21 @@ namespace rt {
 // inf raises "Overflow", nan "Invalid procedure call or argument".
 QString formatCurrency(double x);
 
-// Whole-text reading of a currency amount of the locale: the symbol is
-// optional, grouping separators may stand in the integer part, the decimal
-// separator is the locale's, and a negative amount is in parentheses or
-// carries a sign. Separators and digits are those of the locale's own
-// currency text, so a text in its script (Arabic-Indic or Persian digits)
-// reads as one in ASCII digits, and marks of writing direction (U+061C,
-// U+200E, U+200F and the like) count for nothing. Anything else is
+// Whole-text reading of a currency amount of the locale, in the form the
+// locale itself gives: its symbol (the ISO code where it has none, as the
+// currency text then shows) is optional, its grouping separator may stand
+// between digits of the integer part, its decimal point marks the decimals,
+// and a negative amount is in parentheses or carries the locale's sign (or
+// "-") before its digits. Its digits (those of Chakma and Adlam beyond 16
+// bits) read as ASCII digits, which read too, and marks of writing direction
+// (U+061C, U+200E, U+200F and the like) count for nothing. Anything else is
 // "Type mismatch".
 double readCurrency(QStringView text);
 
 // Whole-text reading of a money box: a plain number with "." as decimal
 // point (rt::cdbl) in every locale, so a typed "1.000" is 1 everywhere;
-// failing that, a text that carries the locale's currency symbol, grouping
-// separator, parentheses, digits of the locale's own script or marks of
-// writing direction reads as a currency amount, so that what formatCurrency
-// wrote reads back as the amount shown.
+// failing that, the locale's currency amount (readCurrency), so that what
+// formatCurrency wrote reads back as the amount shown.
 double cdblAmount(QStringView text);
 
 } // namespace rt

@@ -43,6 +43,11 @@ TEST(CurrencyFormat, FollowsTheDefaultLocale)
         {"hi_IN", -1234567.5, "\u20b9-12,34,567.50"},
         {"ar_EG", -1110.21, "\u061c-\u0661\u066c\u0661\u0661\u0660\u066b\u0662\u0661\u00a0\u062c.\u0645.\u200f"},
         {"fa_IR", 100000, "\u200e\u0631\u06cc\u0627\u0644\u00a0\u06f1\u06f0\u06f0\u066c\u06f0\u06f0\u06f0"},
+        // No symbol of its own: the ISO code, or nothing.
+        {"en_CH", -1110.21, "CHF-1\u2019110.21"},
+        {"ia_001", 0.82, "\u00a00,82"},
+        // Chakma digits lie beyond 16 bits; the taka keeps its two decimals.
+        {"ccp_BD", -1110.21, "(\U00011137,\U00011137\U00011137\U00011136.\U00011138\U00011137\u09f3)"},
     };
     for (const TextCase& c : cases) {
         PinnedLocale pin(c.locale);
@@ -73,7 +78,8 @@ TEST(MoneyReading, PlainNumbersUseThePointAndCurrencyTextTheLocale)
         {"de_DE", 0.5, ".5"},
         {"de_DE", 1000.5, "1.000,50 €"},
         {"de_DE", -1110.21, "-1.110,21\u00a0€"},
-        {"de_DE", 1000.5, "1.000,5"}, // grouping marks it as the locale's amount
+        {"de_DE", 1000.5, "1.000,5"}, // not a plain number: the locale's form
+        {"de_DE", 1.5, "1,5"},
         {"fr_FR", -1110.21, "(1\u202f110,21\u00a0€)"},
         {"fr_FR", 1110.21, "1 110,21 €"},
         {"de_CH", -1110.21, "-1\u2019110.21\u00a0CHF"},
@@ -103,7 +109,9 @@ TEST(MoneyReading, WhatIsNoAmountIsATypeMismatch)
     const std::pair<const char*, const char*> cases[] = {
         {"en_US", ""},      {"en_US", "$"},        {"en_US", "1-2"},      {"en_US", "abc"},
         {"en_US", "(-5)"},  {"en_US", "($5"},      {"en_US", "$1.2.3"},   {"en_US", "$5x"},
-        {"en_US", "1.5,0"}, {"de_DE", "1,5"},     {"de_DE", "$5"},       {"en_US", "--5"},
+        {"en_US", "1.5,0"}, {"de_DE", "1,5,"},    {"de_DE", "$5"},       {"en_US", "--5"},
+        {"en_US", "5-"},    {"en_US", "$5-"},      {"en_US", "1,"},       {"en_US", "1,.5"},
+        {"en_CH", "CHF"},   {"en_CH", "$5"},       {"ia_001", "1,5,0"},
         {"en_US", "\u0661\u0662"}, // digits of another locale
         {"ar_EG", "\u0661-\u0662"}, {"fa_IR", "\u0631\u06cc\u0627\u0644"}, {"fa_IR", "\u200e"},
     };
@@ -129,6 +137,53 @@ TEST(MoneyReading, TheDisplayedAmountReadsBackInEveryLocale)
             EXPECT_EQ(rt::formatCurrency(back), shown) << locale << " " << shown.toStdString();
         }
     }
+}
+
+// The decimals of the locale's currency, as it writes them: the digits of
+// its zero amount but one, counted by code point (some scripts' digits lie
+// beyond 16 bits).
+int decimalsOf(const QLocale& locale)
+{
+    int digits = 0;
+    for (char32_t c : locale.toCurrencyString(0.0).toUcs4()) digits += QChar::isDigit(c);
+    return digits > 0 ? digits - 1 : 0;
+}
+
+// A locale's name, with its script where the name alone would not say it.
+QString nameOf(const QLocale& locale)
+{
+    if (QLocale(locale.language(), locale.territory()).script() == locale.script()) return locale.name();
+    return locale.name() + u'(' + QLocale::scriptToString(locale.script()) + u')';
+}
+
+// Every locale Qt knows reads back what it writes: symbol or ISO code, its
+// own digits (beyond 16 bits too), marks of direction, every form of a sign
+// and the currency's decimals.
+TEST(MoneyReading, EveryLocaleReadsBackItsOwnAmounts)
+{
+    const QList<QLocale> locales = QLocale::matchingLocales(QLocale::AnyLanguage, QLocale::AnyScript, QLocale::AnyTerritory);
+    ASSERT_GT(locales.size(), 500);
+    QStringList failing;
+    for (const QLocale& locale : locales) {
+        PinnedLocale pin(locale);
+        const double unit = std::pow(10.0, decimalsOf(locale));
+        QStringList wrong;
+        for (double x : {0.0, 0.82, 1110.21, -1110.21, 100000.0, -123456789.5, 1E12, -1E12}) {
+            const double expected = std::round(x * unit) / unit;
+            const QString shown = rt::formatCurrency(x);
+            try {
+                const double back = rt::cdblAmount(shown);
+                if (back != expected) wrong << QStringLiteral("\"%1\" read as %2").arg(shown).arg(back, 0, 'g', 17);
+            } catch (const rt::RuntimeError& e) {
+                wrong << QStringLiteral("\"%1\": %2").arg(shown, e.description());
+            }
+        }
+        if (!wrong.isEmpty()) {
+            failing << nameOf(locale);
+            ADD_FAILURE() << failing.last().toStdString() << ": " << wrong.join(u", ").toStdString();
+        }
+    }
+    EXPECT_TRUE(failing.isEmpty()) << failing.size() << " of " << locales.size() << " locales: " << failing.join(u' ').toStdString();
 }
 
 } // namespace
