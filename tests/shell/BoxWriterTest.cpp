@@ -17,6 +17,9 @@
 #include <QTabWidget>
 #include <QTest>
 
+// Named, so that a unity build keeps these helpers apart from their
+// namesakes in the other window tests.
+namespace box_writer {
 namespace {
 
 class BoxWriter : public ::testing::Test {
@@ -220,3 +223,4 @@ TEST_F(BoxWriter, AWritePastTheControllerIsCaught)
 }
 
 } // namespace
+} // namespace box_writer
