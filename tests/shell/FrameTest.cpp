@@ -8,6 +8,7 @@
 #include "shell/ui/FPropaganda.h"
 #include "shell/ui/Forms.h"
 #include "shell/ui/MDIForm1.h"
+#include "shell/ui/NumberBox.h"
 #include "shell/ui/Twips.h"
 #include "shell/ui/Wforms.h"
 #include "shell/ui/frmAbout.h"
@@ -34,6 +35,8 @@
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
+#include <cstdio>
+#include <cstdlib>
 #include <typeindex>
 
 namespace {
@@ -98,6 +101,32 @@ TEST(Twips, APlaceGoesToTheNearestPixel)
     };
     for (const auto& [twips, px] : cases) EXPECT_EQ(Twips::px(twips), px) << twips;
     EXPECT_EQ(Twips::rect(1000, 450, 6200, 7300), QRect(67, 30, 413, 487));
+}
+
+// The program ends while a box still has the keyboard and holds a number
+// typed below its minimum. The windows go at exit; when the box goes it lets
+// the number go and the window's handler refuses it and computes again. That
+// must happen while the window is whole: on a window half destroyed it
+// writes into controls that are gone, and the program crashes at its end.
+TEST(FrameExit, NoHandlerRunsOnAWindowBeingDestroyed)
+{
+    if (!inAFreshProgram()) return;
+    MDIForm1::instance().show();
+    ToolWindow* isen = openFromMenu("M1_1D_IsFl");
+    QApplication::setActiveWindow(isen);
+    auto* gama = child<QLineEdit>(isen, "TxtGama");
+    gama->setFocus();
+    gama->selectAll();
+    QTest::keyClicks(gama, "1");
+    ASSERT_TRUE(NumberBox::of(gama).held());
+    ASSERT_EQ(QApplication::focusWidget(), gama);
+    // Should the window's own handler, connected first, not crash there.
+    QObject::connect(&NumberBox::of(gama), &NumberBox::changed, qApp, [isen] {
+        if (!qobject_cast<FIsentCompFlow*>(static_cast<QObject*>(isen))) {
+            std::fprintf(stderr, "a handler of TxtGama ran on its window half destroyed\n");
+            std::_Exit(1);
+        }
+    });
 }
 
 // A display of 1920 x 1080 pixels at a scale of 2: a free area of 960 x 540.
