@@ -2,6 +2,7 @@
 // (key press, filter, change, key release, converter, formatter, output
 // written) over 10,000 keystrokes spread across the 18 tabs, and opening the
 // window from its menu item the first time and again after a close.
+#include "WindowCatalog.h"
 #include "conversion/ui/FConversion.h"
 #include "shell/ui/Forms.h"
 #include "shell/ui/MDIForm1.h"
@@ -59,7 +60,7 @@ int main(int argc, char** argv)
         if (type != QtDebugMsg && type != QtInfoMsg && !text.contains("does not support"))
             std::fprintf(stderr, "%s\n", qPrintable(text));
     });
-    QuillApp app(argc, argv);
+    QuillApp app(argc, argv, WindowCatalog::menus());
     QuillApp::setUp(false);
     MDIForm1::instance().show();
     QApplication::processEvents();

@@ -1,6 +1,7 @@
 // Start-up cost: process start to the frame shown with its information window,
 // and peak resident memory, for Quillmere and for a bare Qt main window with a
 // menu and an MDI area. Each runs in a fresh process, offscreen.
+#include "WindowCatalog.h"
 #include "shell/ui/MDIForm1.h"
 #include "shell/ui/QuillApp.h"
 
@@ -28,7 +29,7 @@ long peakRssKb()
 
 int child(int argc, char** argv, bool quillmere)
 {
-    QuillApp app(argc, argv);
+    QuillApp app(argc, argv, WindowCatalog::menus());
     QuillApp::setUp(false);
     QMainWindow bare;
     if (quillmere) {

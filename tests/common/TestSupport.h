@@ -1,10 +1,10 @@
 #pragma once
 // Shared helpers of the tests: QString printing, finding controls by name
 // (a missing one fails its test), pasting and dropping as the user does.
+#include "WindowCatalog.h"
 #include "shell/ui/Forms.h"
 #include "shell/ui/MDIForm1.h"
 #include "shell/ui/ToolWindow.h"
-#include "shell/ui/WindowCatalog.h"
 
 #include <QAction>
 #include <QApplication>
@@ -90,12 +90,29 @@ inline void dropOn(QLineEdit* box, const QString& text)
     QApplication::sendEvent(box, &e);
 }
 
-// The window a menu item opens, opened as a click on the item does.
+// The window a menu item opens, opened as a click on the item does; an item
+// the menu keeps switched off runs the same handler.
 inline ToolWindow* openFromMenu(const char* item)
 {
-    child<QAction>(&MDIForm1::instance(), item)->trigger();
+    auto* action = child<QAction>(&MDIForm1::instance(), item);
+    if (action->isEnabled()) action->trigger();
+    else MDIForm1::instance().openItem(item);
     if (ToolWindow* w = WindowCatalog::instanceFor(item)) return w;
     throw MissingControl(std::string("no window opened by ") + item);
+}
+
+// Every menu item of the program's table that opens a window, in menu
+// order: a test of every window goes over these, so a new window is in it.
+inline const QList<const char*>& windowItems()
+{
+    static const QList<const char*> items = [] {
+        QList<const char*> all;
+        for (const WindowCatalog::Menu& menu : WindowCatalog::menus())
+            for (const WindowCatalog::Item& it : menu.items)
+                if (it.window) all.append(it.name);
+        return all;
+    }();
+    return items;
 }
 
 // Runs the current test once more in a program of its own, which starts as

@@ -1,5 +1,6 @@
 // Widget tests run offscreen; no message box may block a test, so messages
 // go to stderr unless a test records them.
+#include "WindowCatalog.h"
 #include "shell/ui/NumberBox.h"
 #include "shell/ui/QuillApp.h"
 
@@ -76,7 +77,7 @@ int main(int argc, char** argv)
     // An offscreen platform given with its options (a screen of another size) is kept.
     if (!qgetenv("QT_QPA_PLATFORM").startsWith("offscreen")) qputenv("QT_QPA_PLATFORM", "offscreen");
     ::testing::InitGoogleTest(&argc, argv);
-    QuillApp app(argc, argv);
+    QuillApp app(argc, argv, WindowCatalog::menus());
     QuillApp::setUp(false);
     if (qEnvironmentVariableIsSet("QM_EXPECT_COMMA_LOCALE")) ::testing::AddGlobalTestEnvironment(new CommaDesktop);
     if (qEnvironmentVariableIsSet("QM_EXPECT_LOCALE"))

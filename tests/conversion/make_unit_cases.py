@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
 """Writes UnitCases.inc: every unit converter's unit names in list order, and
-for every cell of its pair table an input and the text the output box must
-show. The factors and formulas are
+for every cell of its pair table, named by its two units, an input and the
+text the output box must show. A cell's input is chosen from the cell itself,
+so adding a unit adds that unit's cells and changes no other. The factors and formulas are
 written out here a second time, independently of the C++ tables, in the same
 order and bracketing (Python floats are IEEE doubles and math.pow is C's pow),
 and the display text follows the result formatter's rules, rounding the
@@ -12,6 +13,7 @@ and the display text follows the result formatter's rules, rounding the
 The test program runs this script and fails when its output and the file differ.
 """
 import math
+import zlib
 from decimal import ROUND_HALF_UP, Decimal, getcontext
 
 getcontext().prec = 1000  # whole numbers of any size keep every digit
@@ -356,6 +358,12 @@ def formatted(x):
 INPUTS = ["1", "2.5", "-7", "0.3", "1234.5", "1E-3", "88", "-0.04", "6.02E+5"]
 
 
+def input_for(module, source, target):
+    """A cell's input, chosen by the cell alone (its converter and its two unit
+    names), so that a unit added to a table leaves every other cell as it was."""
+    return INPUTS[zlib.crc32(("%s|%s|%s" % (module, source, target)).encode()) % len(INPUTS)]
+
+
 def c_string(text):
     return '"%s"' % text.replace("\\", "\\\\").replace('"', '\\"')
 
@@ -365,19 +373,17 @@ def main():
     print("// of its pair table.")
     print("// converter, its units in list order, and each cell: from, to, input, expected output text")
     print("const UnitCases unitCases[] = {")
-    k = 0
     for module, units, table in CONVERTERS:
         n = len(units)
         assert len(table) == n and all(len(r) == n for r in table), module
         print('{%s::converter, {%s}, {' % (module, ", ".join(c_string(u) for u in units)))
         for i in range(n):
             for j in range(n):
-                text = INPUTS[k % len(INPUTS)]
-                k += 1
+                text = input_for(module, units[i], units[j])
                 x = float(text)
                 cell = table[i][j]
                 out = plain(x) if cell is None else formatted(cell(x))
-                print('    {%d, %d, "%s", "%s"},' % (i, j, text, out))
+                print('    {%s, %s, "%s", "%s"},' % (c_string(units[i]), c_string(units[j]), text, out))
         print("}},")
     print("};")
 

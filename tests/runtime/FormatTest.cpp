@@ -122,6 +122,8 @@ TEST(FormatResult, ChoosesThePatternFromTheNumber)
         {12345.678, {}, "1.2346E+04"}, {999999.9999999999, {}, "1.0000E+06"},
         {7.4, 0, "7"},             {3.14159, 2, "3.14"},         {7.25, -1, "7."},
         {7.25, 0.5, "7."},         {3.14159, 3, "3.142"},
+        // A fraction of exactly 0.1 is the last below 1 with four decimals.
+        {0.1, {}, "0.1000"},       {0.09999999999999999, {}, "1.0000E-01"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(Utilities::format_result(c.x, c.d), c.text) << c.x << " d=" << c.d.value_or(-99);

@@ -1,13 +1,13 @@
 // After an error or a refusal every window keeps working, says so once per
 // user action, and its boxes show only the values it holds. Driven through
 // the real windows with typed keys and pastes.
+#include "WindowCatalog.h"
 #include "runtime/Error.h"
 #include "shell/ui/Forms.h"
 #include "shell/ui/NumberBox.h"
 #include "shell/ui/MDIForm1.h"
 #include "shell/ui/QuillApp.h"
 #include "shell/ui/ToolWindow.h"
-#include "shell/ui/WindowCatalog.h"
 
 #include "TestSupport.h"
 
@@ -183,6 +183,38 @@ TEST_F(AfterAnError, ABoxAndItsValueNeverDisagree)
         for (const NumberBox::Disagreement& d : NumberBox::disagreements(w->body()))
             ADD_FAILURE() << d.box->objectName().toStdString() << " shows " << d.shown << " but keeps " << d.kept;
     }
+}
+
+// The same in every number box of every window, as each window opens. The
+// conversion input takes any text: its converter reports the overflow and
+// the text stays the user's. A box the window does not read as it changes
+// (the finance boxes, read when a button is pressed) takes it with no word.
+TEST_F(AfterAnError, EveryNumberBoxOfEveryWindowRefusesATextBeyondTheRange)
+{
+    int boxes = 0;
+    for (const char* item : windowItems()) {
+        ToolWindow* w = open(item);
+        for (QLineEdit* b : w->body()->findChildren<QLineEdit*>()) {
+            const NumberBox* n = NumberBox::find(b);
+            if (!n || b->isReadOnly() || !b->isVisible()) continue;
+            SCOPED_TRACE(QString("%1.%2").arg(item, b->objectName()).toStdString());
+            ++boxes;
+            const QString before = b->text();
+            rec.messages.clear();
+            pasteFromMenu(b, "1E400");
+            if (!n->isReading()) {
+                EXPECT_EQ(b->text(), "1E400");
+                EXPECT_TRUE(rec.messages.isEmpty()) << rec.messages.join("; ").toStdString();
+                continue;
+            }
+            EXPECT_EQ(b->text(), n->takesTextBeyondTheRange() ? "1E400" : before);
+            EXPECT_EQ(rec.messages, QStringList{"Overflow"});
+            for (const NumberBox::Disagreement& d : NumberBox::disagreements(w->body()))
+                ADD_FAILURE() << d.box->objectName().toStdString() << " shows " << d.shown << " but keeps " << d.kept;
+        }
+        w->unload();
+    }
+    EXPECT_GT(boxes, 0) << "no number box reached";
 }
 
 // One paste or keystroke shows a given message once.

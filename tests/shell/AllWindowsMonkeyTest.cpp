@@ -4,12 +4,12 @@
 // and every message must be a runtime error description or one of the
 // windows' own messages, shown at most once in one user action; every box
 // whose number its window keeps shows that number. A hang aborts through a watchdog that names the step.
+#include "WindowCatalog.h"
 #include "runtime/Error.h"
 #include "shell/ui/Forms.h"
 #include "shell/ui/NumberBox.h"
 #include "shell/ui/MDIForm1.h"
 #include "shell/ui/ToolWindow.h"
-#include "shell/ui/WindowCatalog.h"
 
 #include "TestSupport.h"
 
@@ -87,23 +87,15 @@ private:
 
 struct Window {
     const char* item; // menu item
-    std::function<void()> open;
+    void open() const { openFromMenu(item); }
 };
 
-// Every window of the menu table, opened as a click on its item opens it;
-// an item the menu keeps switched off runs the same handler.
+// Every window of the menu table, opened as a click on its item opens it.
 const QList<Window>& windows()
 {
     static const QList<Window> all = [] {
         QList<Window> w;
-        for (const WindowCatalog::Menu& menu : WindowCatalog::menus())
-            for (const WindowCatalog::Item& it : menu.items)
-                if (it.window)
-                    w.append({it.name, [name = it.name] {
-                                  auto* a = MDIForm1::instance().findChild<QAction*>(name);
-                                  if (a && a->isEnabled()) a->trigger();
-                                  else MDIForm1::instance().openItem(name);
-                              }});
+        for (const char* item : windowItems()) w.append({item});
         return w;
     }();
     return all;

@@ -1,10 +1,10 @@
 // Windows as desktop users expect them: the program's icon on every window,
 // Escape closing the about box, the information window's fixed single border.
+#include "WindowCatalog.h"
 #include "shell/ui/FPropaganda.h"
 #include "shell/ui/Forms.h"
 #include "shell/ui/MDIForm1.h"
 #include "shell/ui/Wforms.h"
-#include "shell/ui/WindowCatalog.h"
 #include "shell/ui/frmAbout.h"
 
 #include "TestSupport.h"

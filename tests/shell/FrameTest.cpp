@@ -8,6 +8,7 @@
 #include "shell/ui/FPropaganda.h"
 #include "shell/ui/Forms.h"
 #include "shell/ui/MDIForm1.h"
+#include "shell/ui/NumberBox.h"
 #include "shell/ui/Twips.h"
 #include "shell/ui/Wforms.h"
 #include "shell/ui/frmAbout.h"
@@ -34,6 +35,8 @@
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
+#include <cstdio>
+#include <cstdlib>
 #include <typeindex>
 
 namespace {
@@ -78,13 +81,52 @@ TEST_F(Frame, StartsAtItsPlaceWithTheInformationWindow)
     EXPECT_EQ(info.Top(), 0);
     EXPECT_EQ(info.Width(), 4740);
     EXPECT_EQ(info.Height(), 8690);
-    // On the screen too: the frame at 1000, 1000 twips, the information window
-    // at the top left corner of its client area.
-    EXPECT_EQ(frame->frameGeometry().topLeft(), QPoint(Twips::px(1000), Twips::px(1000)));
-    EXPECT_EQ(frame->size(), QSize(Twips::px(4960), Twips::px(9500)));
+    // On the screen too, in whole pixels of 15 twips, the nearest: the frame
+    // at 1000, 1000 twips (66.7 px), the information window at the top left
+    // corner of its client area.
+    EXPECT_EQ(frame->frameGeometry().topLeft(), QPoint(67, 67));
+    EXPECT_EQ(frame->size(), QSize(331, 633));
     EXPECT_TRUE(info.isVisible());
-    EXPECT_EQ(info.subWindow()->geometry(), QRect(0, 0, Twips::px(4740), Twips::px(8690)));
+    EXPECT_EQ(info.subWindow()->geometry(), QRect(0, 0, 316, 579));
     EXPECT_EQ(info.subWindow()->parentWidget(), frame->mdiArea()->viewport());
+}
+
+// A pixel is 15 twips; a place or size between two pixels goes to the nearer,
+// on either side of zero.
+TEST(Twips, APlaceGoesToTheNearestPixel)
+{
+    const std::pair<double, int> cases[] = {
+        {0, 0},     {7, 0},      {8, 1},       {15, 1},     {22.4, 1},     {22.5, 2},    {1000, 67},
+        {4960, 331}, {6200, 413}, {7300, 487},  {-7, 0},     {-8, -1},      {-1000, -67},
+    };
+    for (const auto& [twips, px] : cases) EXPECT_EQ(Twips::px(twips), px) << twips;
+    EXPECT_EQ(Twips::rect(1000, 450, 6200, 7300), QRect(67, 30, 413, 487));
+}
+
+// The program ends while a box still has the keyboard and holds a number
+// typed below its minimum. The windows go at exit; when the box goes it lets
+// the number go and the window's handler refuses it and computes again. That
+// must happen while the window is whole: on a window half destroyed it
+// writes into controls that are gone, and the program crashes at its end.
+TEST(FrameExit, NoHandlerRunsOnAWindowBeingDestroyed)
+{
+    if (!inAFreshProgram()) return;
+    MDIForm1::instance().show();
+    ToolWindow* isen = openFromMenu("M1_1D_IsFl");
+    QApplication::setActiveWindow(isen);
+    auto* gama = child<QLineEdit>(isen, "TxtGama");
+    gama->setFocus();
+    gama->selectAll();
+    QTest::keyClicks(gama, "1");
+    ASSERT_TRUE(NumberBox::of(gama).held());
+    ASSERT_EQ(QApplication::focusWidget(), gama);
+    // Should the window's own handler, connected first, not crash there.
+    QObject::connect(&NumberBox::of(gama), &NumberBox::changed, qApp, [isen] {
+        if (!qobject_cast<FIsentCompFlow*>(static_cast<QObject*>(isen))) {
+            std::fprintf(stderr, "a handler of TxtGama ran on its window half destroyed\n");
+            std::_Exit(1);
+        }
+    });
 }
 
 // A display of 1920 x 1080 pixels at a scale of 2: a free area of 960 x 540.
@@ -116,7 +158,7 @@ TEST(FrameStart, FitsAScreenSmallerThanItsPlace)
     (void)QTest::qWaitFor([&] { return client->rect().contains(inClient(minimize)); }, 2000);
 
     EXPECT_TRUE(free.contains(frame.frameGeometry())) << frame.frameGeometry().y() << "+" << frame.frameGeometry().height();
-    EXPECT_EQ(frame.width(), Twips::px(4960)) << "as wide as asked: the width fits";
+    EXPECT_EQ(frame.width(), 331) << "as wide as asked: the width fits";
     EXPECT_TRUE(client->rect().contains(inClient(minimize))) << inClient(minimize).bottom() << " in " << client->height();
     EXPECT_TRUE(free.contains(QRect(minimize->mapToGlobal(QPoint(0, 0)), minimize->size())));
     EXPECT_LE(inClient(text).bottom(), inClient(minimize).top()) << "the text ends above the button";

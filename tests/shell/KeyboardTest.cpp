@@ -159,8 +159,7 @@ TEST_F(Keyboard, TheConversionWindowComesRoundThroughTheCaptionsAndTheShownLists
 
 TEST_F(Keyboard, TabAndShiftTabComeRoundInEveryWindowTheSameWayBackwards)
 {
-    for (const char* item : {"Mcalender", "M1_calc", "M1_conv", "Mdrill_sizes", "M1_const", "M1_Atm_Aero",
-                             "M1_1D_IsFl", "M1_1d_NoSh", "M1Finance", "Geodist", "SunPlanets", "Brindlewick"}) {
+    for (const char* item : windowItems()) {
         SCOPED_TRACE(item);
         ToolWindow* w = openFromMenu(item);
         ASSERT_NE(w, nullptr);

@@ -3,12 +3,12 @@
 // amounts up to "($1,000,000.00)", distances up to 20000 km, every converter
 // at 1 and 123.456 of either sign) and each line edit's text, measured in the
 // box's own font, must fit the width the box draws text in.
+#include "WindowCatalog.h"
 #include "runtime/Currency.h"
 #include "shell/ui/FPropaganda.h"
 #include "shell/ui/Forms.h"
 #include "shell/ui/MDIForm1.h"
 #include "shell/ui/ToolWindow.h"
-#include "shell/ui/WindowCatalog.h"
 #include "shell/ui/Wforms.h"
 #include "tables/ui/FlexGrid.h"
 
@@ -121,6 +121,17 @@ protected:
     ToolWindow* w = nullptr;
     QStringList cut;
 };
+
+// What every window shows as it opens, a window added to the menu table included.
+TEST_F(TextFit, EveryWindowAsItOpens)
+{
+    for (const char* item : windowItems()) {
+        open(item);
+        check(QString("opening ") + item);
+        w->unload();
+        w = nullptr;
+    }
+}
 
 const QStringList machs = {"0.01", "0.3", "0.9", "1", "2.5", "5", "10"};
 
@@ -253,11 +264,7 @@ TEST_F(TextFit, NoControlCoversAnother)
 {
     Wforms::show_info_form();
     QList<ToolWindow*> windows{&Forms::instance<FPropaganda>()};
-    for (const char* item : {"Mcalender", "M1_calc", "M1_conv", "Mdrill_sizes", "M1_const", "M1_Atm_Aero", "M1_1D_IsFl",
-                             "M1_1d_NoSh", "M1Finance", "Geodist", "SunPlanets", "Brindlewick", "MenuTestTest"}) {
-        MDIForm1::instance().openItem(item);
-        windows << WindowCatalog::instanceFor(item);
-    }
+    for (const char* item : windowItems()) windows << openFromMenu(item);
     for (ToolWindow* win : windows) {
         QList<QWidget*> controls;
         for (QWidget* c : win->findChildren<QWidget*>()) {

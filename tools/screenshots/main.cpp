@@ -5,10 +5,10 @@
 // quillmere.png is the screen with the frame beside the conversion window.
 // Exits with 1, naming what it missed, when a window or a control is not there
 // or a picture cannot be saved.
+#include "WindowCatalog.h"
 #include "shell/ui/MDIForm1.h"
 #include "shell/ui/QuillApp.h"
 #include "shell/ui/ToolWindow.h"
-#include "shell/ui/WindowCatalog.h"
 
 #include <QDir>
 #include <QGuiApplication>
@@ -116,7 +116,7 @@ ToolWindow* take(const Shot& s, const QString& dir)
 
 int main(int argc, char** argv)
 {
-    QuillApp app(argc, argv);
+    QuillApp app(argc, argv, WindowCatalog::menus());
     QuillApp::setUp(false);
     if (argc != 2) {
         std::fprintf(stderr, "usage: take_screenshots DIR\n");

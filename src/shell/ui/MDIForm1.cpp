@@ -3,7 +3,6 @@
 #include "shell/ui/Forms.h"
 #include "shell/ui/ToolWindow.h"
 #include "shell/ui/Twips.h"
-#include "shell/ui/WindowCatalog.h"
 #include "shell/ui/Wforms.h"
 
 #include <QCloseEvent>
@@ -17,6 +16,13 @@
 
 namespace {
 QPointer<MDIForm1> g_frame;
+std::span<const MenuTable::Menu> g_menus;
+} // namespace
+
+void MDIForm1::setMenus(std::span<const MenuTable::Menu> menus)
+{
+    if (g_frame) qFatal("MDIForm1: menus given after the frame was built");
+    g_menus = menus;
 }
 
 MDIForm1& MDIForm1::instance()
@@ -54,13 +60,13 @@ void MDIForm1::buildMenu()
 {
     // "&" would turn a caption letter into an access key; the captions carry none.
     const auto shown = [](const char* caption) { return QString(caption).replace("&", "&&"); };
-    for (const WindowCatalog::Menu& m : WindowCatalog::menus()) {
+    for (const MenuTable::Menu& m : g_menus) {
         QMenu* menu = menuBar()->addMenu(shown(m.caption));
         menu->setObjectName(m.name);
         menu->menuAction()->setObjectName(m.name);
         menu->menuAction()->setVisible(m.shown);
         menu->menuAction()->setEnabled(m.shown);
-        for (const WindowCatalog::Item& it : m.items) {
+        for (const MenuTable::Item& it : m.items) {
             QAction* a = menu->addAction(shown(it.caption));
             a->setObjectName(it.name);
             a->setEnabled(it.enabled);
@@ -71,10 +77,10 @@ void MDIForm1::buildMenu()
 
 void MDIForm1::openItem(const QString& item)
 {
-    if (const WindowCatalog::Item* it = WindowCatalog::item(item)) open(*it);
+    if (const MenuTable::Item* it = MenuTable::find(g_menus, item)) open(*it);
 }
 
-void MDIForm1::open(const WindowCatalog::Item& item)
+void MDIForm1::open(const MenuTable::Item& item)
 {
     if (item.handler) (this->*item.handler)();
     else if (item.window) item.window().showForm();
@@ -84,7 +90,7 @@ void MDIForm1::MRay1_BonanzaA36_Click()
 {
     const float h = 7300, w = 6200;
     Wforms::place_main_form(*this, h + 600, w + 180);
-    ToolWindow& sheet = *WindowCatalog::instanceFor("MRay1_BonanzaA36");
+    ToolWindow& sheet = *MenuTable::windowOf(g_menus, "MRay1_BonanzaA36");
     // Placing the sheet loads it: its load handler runs before its place is set.
     Wforms::place_child_form(sheet, h, w);
     Wforms::show_info_form(std::nullopt, w + 50);

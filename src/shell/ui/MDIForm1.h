@@ -2,19 +2,20 @@
 // The main frame: the menu that opens every tool, the client area that holds
 // the information window and the aircraft sheet, and the closing rule.
 #include "shell/ui/Form.h"
+#include "shell/ui/MenuTable.h"
 
 #include <QMainWindow>
 
 class QMdiArea;
-namespace WindowCatalog {
-struct Item;
-}
 
 class MDIForm1 : public QMainWindow, public Form {
     Q_OBJECT
 public:
     // The program's frame, made on first use and held by Forms::Owner.
     static MDIForm1& instance();
+    // The menus the frame is built with: the program's table of windows,
+    // which the application object hands over before the frame is made.
+    static void setMenus(std::span<const MenuTable::Menu> menus);
     static bool isOpen();
     ~MDIForm1() override;
 
@@ -30,7 +31,7 @@ public:
     // Menu handlers. openItem does what choosing the item named `item` does
     // (its state in the menu aside); an unknown name does nothing.
     void openItem(const QString& item);
-    void open(const WindowCatalog::Item& item);
+    void open(const MenuTable::Item& item);
     void MRay1_BonanzaA36_Click();
     // Back at the default place and size, with the information window at
     // its own: what a window that grew the frame for itself asks for when it

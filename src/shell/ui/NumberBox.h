@@ -90,6 +90,10 @@ public:
     // beyond the double range (the window reports it itself).
     NumberBox& takesAnyText();
 
+    // True for a box whose text the window reads as a number on every change.
+    bool isReading() const { return reads_; }
+    bool takesTextBeyondTheRange() const { return !keepsReadable_; }
+
     // The program's write. The change handlers run on it as on any change.
     void show(const QString& text);
     // The program's write of the text it keeps in place of one it refuses.

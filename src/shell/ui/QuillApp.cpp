@@ -25,7 +25,11 @@ namespace {
 QMdiArea* frameClientArea() { return MDIForm1::instance().mdiArea(); }
 } // namespace
 
-QuillApp::QuillApp(int& argc, char** argv) : QApplication(argc, argv), windows_(&frameClientArea) {}
+QuillApp::QuillApp(int& argc, char** argv, std::span<const MenuTable::Menu> menus)
+    : QApplication(argc, argv), windows_(&frameClientArea)
+{
+    MDIForm1::setMenus(menus);
+}
 
 bool QuillApp::startsUserAction(QEvent::Type t)
 {

@@ -4,15 +4,17 @@
 // marks where each user action begins, so that one action shows a given
 // message once, and it keeps a key pressed with Alt from typing into any box.
 // It owns the windows, which go before it does, and ties the frame's client
-// area to the windows that live inside it.
+// area to the windows that live inside it. The program gives it the table of
+// its windows, which the frame builds its menu bar from.
 #include "shell/ui/Forms.h"
+#include "shell/ui/MenuTable.h"
 
 #include <QApplication>
 #include <QEvent>
 
 class QuillApp : public QApplication {
 public:
-    QuillApp(int& argc, char** argv);
+    QuillApp(int& argc, char** argv, std::span<const MenuTable::Menu> menus);
     bool notify(QObject* receiver, QEvent* e) override;
 
     // Common set-up for the program and the tests: fonts, message sink.

@@ -1,4 +1,4 @@
-#include "shell/ui/WindowCatalog.h"
+#include "WindowCatalog.h"
 
 #include "aero/ui/F1DShockFlow.h"
 #include "aero/ui/FAero.h"
@@ -65,18 +65,8 @@ const Menu menuTable[] = {
 
 std::span<const Menu> menus() { return menuTable; }
 
-const Item* item(const QString& name)
-{
-    for (const Menu& m : menuTable)
-        for (const Item& it : m.items)
-            if (name == QLatin1String(it.name)) return &it;
-    return nullptr;
-}
+const Item* item(const QString& name) { return MenuTable::find(menuTable, name); }
 
-ToolWindow* instanceFor(const QString& menuItem)
-{
-    const Item* it = item(menuItem);
-    return it && it->window ? &it->window() : nullptr;
-}
+ToolWindow* instanceFor(const QString& menuItem) { return MenuTable::windowOf(menuTable, menuItem); }
 
 } // namespace WindowCatalog

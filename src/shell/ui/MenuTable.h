@@ -1,6 +1,7 @@
 #pragma once
-// The frame's menus in menu-bar order, with what each item opens: the one
-// table the frame builds its menu bar from and opens windows through.
+// The shape of the frame's menu bar: menus in menu-bar order, each with its
+// items and what each item opens. The frame builds its menu bar from such a
+// table and opens windows through it; the program hands it the table.
 #include <QString>
 #include <initializer_list>
 #include <span>
@@ -8,7 +9,7 @@
 class MDIForm1;
 class ToolWindow;
 
-namespace WindowCatalog {
+namespace MenuTable {
 
 struct Item {
     const char* name; // the action's objectName
@@ -28,10 +29,9 @@ struct Menu {
     std::initializer_list<Item> items;
 };
 
-std::span<const Menu> menus();
-// The item named `name`, or null.
-const Item* item(const QString& name);
-// The window the item named `menuItem` opens, or null for one that opens nothing.
-ToolWindow* instanceFor(const QString& menuItem);
+// The item of `menus` named `name`, or null.
+const Item* find(std::span<const Menu> menus, const QString& name);
+// The window that item opens, or null for an unknown item or one that opens nothing.
+ToolWindow* windowOf(std::span<const Menu> menus, const QString& name);
 
-} // namespace WindowCatalog
+} // namespace MenuTable
