@@ -2,7 +2,6 @@
 
 #include "runtime/Error.h"
 #include "runtime/Parse.h"
-#include "shell/ui/ToolWindow.h"
 
 #include <QAbstractSpinBox>
 #include <QComboBox>
@@ -245,12 +244,9 @@ bool NumberBox::eventFilter(QObject*, QEvent* e)
         // Leaving is for another control of the same window: a popup (the
         // box's context menu) or another window taking the keyboard is not,
         // and a paste from the menu or typing on after coming back goes into
-        // the held text. A closing window discards its values and checks nothing.
+        // the held text. A closing window has dropped it (windowCloses).
         const Qt::FocusReason r = static_cast<QFocusEvent*>(e)->reason();
-        if (r != Qt::PopupFocusReason && r != Qt::ActiveWindowFocusReason) {
-            if (windowClosing()) held_ = false;
-            else letGo();
-        }
+        if (r != Qt::PopupFocusReason && r != Qt::ActiveWindowFocusReason) letGo();
         return false;
     }
     case QEvent::KeyRelease:
@@ -330,11 +326,9 @@ bool NumberBox::inputMethod(QInputMethodEvent* e)
     return true;
 }
 
-bool NumberBox::windowClosing() const
+void NumberBox::windowCloses(const QWidget* root)
 {
-    for (const QWidget* w = box_; w; w = w->parentWidget())
-        if (const auto* window = qobject_cast<const ToolWindow*>(w)) return !window->isLoaded();
-    return false;
+    for (NumberBox* n : root->findChildren<NumberBox*>(kName)) n->held_ = false;
 }
 
 std::optional<NumberBox::Disagreement> NumberBox::disagreement() const

@@ -70,6 +70,10 @@ public:
     // editable lists and spin boxes are their owners' and keep Qt's editing.
     static void attachAll(QWidget* root);
 
+    // The window of the boxes under `root` closes: its values go, and a
+    // number held in one of them is dropped without a check.
+    static void windowCloses(const QWidget* root);
+
     QLineEdit* box() const { return box_; }
 
     // The character filter: a fixed set, or the set as the window stands now.
@@ -142,7 +146,6 @@ private:
     bool inputMethod(QInputMethodEvent* e);
     void letGo();
     void noteCaret();
-    bool windowClosing() const;
     std::optional<Disagreement> disagreement() const;
 
     QLineEdit* box_;

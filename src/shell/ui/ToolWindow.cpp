@@ -165,6 +165,7 @@ bool ToolWindow::unload()
     bool cancel = false;
     Form_Unload(cancel);
     if (cancel) return false;
+    if (body_) NumberBox::windowCloses(body_);
     loaded_ = false;
     // Handlers of the discarded controls may still be on the stack.
     if (QWidget* old = takeBody()) old->deleteLater();
@@ -188,6 +189,7 @@ QWidget* ToolWindow::takeBody()
 
 void ToolWindow::discardControls()
 {
+    if (body_) NumberBox::windowCloses(body_);
     delete takeBody();
     loaded_ = false;
 }
