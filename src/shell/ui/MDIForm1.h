@@ -6,6 +6,7 @@
 #include <QMainWindow>
 
 class QMdiArea;
+class ScreenFit;
 namespace WindowCatalog {
 struct Item;
 }
@@ -47,6 +48,7 @@ private:
     void applyGeometry() override;
 
     QMdiArea* area_;
+    ScreenFit* fit_;
     bool loaded_ = false;
     // While the frame's own close unloads the other windows.
     bool closing_ = false;
