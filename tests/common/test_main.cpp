@@ -2,9 +2,9 @@
 // go to stderr unless a test records them.
 #include "shell/ui/QuillApp.h"
 
-#include <QFile>
+#include "TestSupport.h"
+
 #include <QLocale>
-#include <QTemporaryDir>
 #include <clocale>
 #include <utility>
 #include <gtest/gtest.h>
@@ -58,14 +58,8 @@ int main(int argc, char** argv)
     // is kept. Otherwise the screen is a desktop's, on which every window has
     // its design size; the offscreen platform's own is smaller than some.
     QTemporaryDir screenDir;
-    if (!qgetenv("QT_QPA_PLATFORM").startsWith("offscreen:")) {
-        const QString config = screenDir.filePath("screen.json");
-        QFile file(config);
-        if (file.open(QIODevice::WriteOnly))
-            file.write(R"({"screens": [{"name": "desktop", "x": 0, "y": 0, "width": 1920, "height": 1080,
-                           "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})");
-        qputenv("QT_QPA_PLATFORM", ("offscreen:configfile=" + config).toLocal8Bit());
-    }
+    if (!qgetenv("QT_QPA_PLATFORM").startsWith("offscreen:"))
+        qputenv("QT_QPA_PLATFORM", offscreenWithScreen(screenDir, 1920, 1080).toLocal8Bit());
     ::testing::InitGoogleTest(&argc, argv);
     QuillApp app(argc, argv);
     QuillApp::setUp(false);

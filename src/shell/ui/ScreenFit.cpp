@@ -10,6 +10,7 @@
 #include <QWindow>
 
 #include <algorithm>
+#include <cmath>
 
 ScreenFit::ScreenFit(QWidget* window, const Form& form) : QObject(window), window_(window), form_(form)
 {
@@ -41,7 +42,11 @@ void ScreenFit::fit(std::optional<QPoint> outerTopLeft, const QScreen* screen)
     // A maximised, minimised or full-screen window is where the window manager keeps it.
     if (window_->windowState() & (Qt::WindowMaximized | Qt::WindowMinimized | Qt::WindowFullScreen)) return;
     border_ = border();
-    const QSize extra(border_.left() + border_.right(), border_.top() + border_.bottom());
+    // At a scale of a fraction the border's pixels are rounded to whole
+    // pixels of the window, and may add up to one more than they read.
+    const qreal scale = window_->devicePixelRatioF();
+    const int rounding = border_.isNull() || scale == std::round(scale) ? 0 : 1;
+    const QSize extra(border_.left() + border_.right() + rounding, border_.top() + border_.bottom() + rounding);
     const QRect free = screen->availableGeometry();
     const QSize size = QSize(Twips::px(form_.Width()), Twips::px(form_.Height())).boundedTo(free.size() - extra).expandedTo(QSize(0, 0));
     const auto within = [](int at, int from, int room, int extent) {
