@@ -3,6 +3,9 @@
 // exist only there.
 #include "shell/ui/QuillApp.h"
 
+#include "SanitizerOptions.h"
+
+#include <cstdio>
 #include <gtest/gtest.h>
 
 int main(int argc, char** argv)
