@@ -12,17 +12,34 @@
 #include <QContextMenuEvent>
 #include <QCoreApplication>
 #include <QDropEvent>
+#include <QFile>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMimeData>
 #include <QProcess>
 #include <QString>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QWidget>
 #include <gtest/gtest.h>
 #include <ostream>
 #include <stdexcept>
+
+// The offscreen platform with one screen of width x height pixels at 96 dpi,
+// its configuration written into `dir`: the value for QT_QPA_PLATFORM.
+inline QString offscreenWithScreen(const QTemporaryDir& dir, int width, int height)
+{
+    const QString config = dir.filePath("screen.json");
+    QFile file(config);
+    if (file.open(QIODevice::WriteOnly))
+        file.write(QString(R"({"screens": [{"name": "screen", "x": 0, "y": 0, "width": %1, "height": %2,
+                                "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})")
+                       .arg(width)
+                       .arg(height)
+                       .toUtf8());
+    return "offscreen:configfile=" + config;
+}
 
 inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
 

@@ -4,6 +4,9 @@
 #include "shell/ui/NumberBox.h"
 #include "shell/ui/QuillApp.h"
 
+#include "SanitizerOptions.h"
+#include "TestSupport.h"
+
 #include <QLocale>
 #include <clocale>
 #include <cstdio>
@@ -63,19 +66,15 @@ private:
 
 } // namespace
 
-#if defined(__SANITIZE_ADDRESS__)
-// LeakSanitizer takes a block of a loaded library's thread-local storage that
-// starts 16 bytes into a page for an older C library's layout, reads a size
-// from the 16 bytes before it and crashes scanning that range. The JPEG
-// decoder's block lands there or not by chance of the heap, so the test
-// programs leave such blocks unscanned; nothing of ours lives in them.
-extern "C" const char* __asan_default_options() { return "intercept_tls_get_addr=0"; }
-#endif
 
 int main(int argc, char** argv)
 {
-    // An offscreen platform given with its options (a screen of another size) is kept.
-    if (!qgetenv("QT_QPA_PLATFORM").startsWith("offscreen")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    // An offscreen platform given with its options (a screen of another size)
+    // is kept. Otherwise the screen is a desktop's, on which every window has
+    // its design size; the offscreen platform's own is smaller than some.
+    QTemporaryDir screenDir;
+    if (!qgetenv("QT_QPA_PLATFORM").startsWith("offscreen:"))
+        qputenv("QT_QPA_PLATFORM", offscreenWithScreen(screenDir, 1920, 1080).toLocal8Bit());
     ::testing::InitGoogleTest(&argc, argv);
     QuillApp app(argc, argv, WindowCatalog::menus());
     QuillApp::setUp(false);

@@ -133,12 +133,7 @@ TEST(FrameExit, NoHandlerRunsOnAWindowBeingDestroyed)
 QStringList smallScreen()
 {
     static QTemporaryDir dir;
-    const QString config = dir.filePath("screen.json");
-    QFile file(config);
-    if (file.open(QIODevice::WriteOnly))
-        file.write(R"({"screens": [{"name": "small", "x": 0, "y": 0, "width": 1920, "height": 1080,
-                       "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})");
-    return {"QT_QPA_PLATFORM=offscreen:configfile=" + config, "QT_SCALE_FACTOR=2"};
+    return {"QT_QPA_PLATFORM=" + offscreenWithScreen(dir, 1920, 1080), "QT_SCALE_FACTOR=2"};
 }
 
 // Where the screen's free area is smaller than the frame's start place, the

@@ -14,8 +14,19 @@ public:
     float Top() const { return top_; }
     float Width() const { return width_; }
     float Height() const { return height_; }
-    void setLeft(float twips) { setTwips(left_, twips); }
-    void setTop(float twips) { setTwips(top_, twips); }
+    void setLeft(float twips)
+    {
+        placed_ = true;
+        setTwips(left_, twips);
+    }
+    void setTop(float twips)
+    {
+        placed_ = true;
+        setTwips(top_, twips);
+    }
+    // Whether Left or Top was ever set; a window never placed stands where
+    // the window manager put it.
+    bool isPlaced() const { return placed_; }
     void setWidth(float twips) { setTwips(width_, twips); }
     void setHeight(float twips) { setTwips(height_, twips); }
 
@@ -25,6 +36,7 @@ protected:
     virtual void applyGeometry() = 0;
 
     float left_ = 0, top_ = 0, width_, height_;
+    bool placed_ = false;
 
 private:
     void setTwips(float& field, float twips)

@@ -1,18 +1,15 @@
 #include "shell/ui/MDIForm1.h"
 
 #include "shell/ui/Forms.h"
+#include "shell/ui/ScreenFit.h"
 #include "shell/ui/ToolWindow.h"
 #include "shell/ui/Twips.h"
 #include "shell/ui/Wforms.h"
 
 #include <QCloseEvent>
-#include <QGuiApplication>
 #include <QMdiArea>
 #include <QMenuBar>
 #include <QPointer>
-#include <QScreen>
-
-#include <algorithm>
 
 namespace {
 QPointer<MDIForm1> g_frame;
@@ -41,6 +38,7 @@ MDIForm1::MDIForm1() : Form(4960, 9500)
 {
     setObjectName("MDIForm1");
     setWindowTitle("Brindlewick-Quillmere");
+    fit_ = new ScreenFit(this, *this);
     area_ = new QMdiArea(this);
     area_->setObjectName("MDIClient");
     setCentralWidget(area_);
@@ -143,20 +141,9 @@ void MDIForm1::closeEvent(QCloseEvent* e)
 
 void MDIForm1::applyGeometry()
 {
-    // A screen whose free area is smaller than the place asked for (a high
-    // scale on a small display) gets the frame moved and shrunk into that
-    // area, its border and caption included, so that nothing of it lies off
-    // the screen. The place asked for stays what Left, Top, Width and Height read.
-    const QRect wanted(Twips::px(left_), Twips::px(top_), Twips::px(width_), Twips::px(height_));
-    const QScreen* shown = QGuiApplication::screenAt(wanted.topLeft());
-    const QRect free = (shown ? shown : screen())->availableGeometry();
-    const QRect outer = frameGeometry(), inner = geometry();
-    const QSize border(outer.width() - inner.width(), outer.height() - inner.height());
-    const QSize size = wanted.size().boundedTo(free.size() - border).expandedTo(QSize(0, 0));
-    const auto within = [](int at, int from, int room, int extent) {
-        return std::clamp(at, from, std::max(from, from + room - extent));
-    };
-    move(within(wanted.x(), free.x(), free.width(), size.width() + border.width()),
-         within(wanted.y(), free.y(), free.height(), size.height() + border.height()));
-    resize(size);
+    // Left and Top are the outer window's place. A screen whose free area is
+    // smaller than the place asked for (a high scale on a small display) gets
+    // the frame moved and shrunk into that area, its border and caption
+    // included; the place asked for stays what Left, Top, Width and Height read.
+    fit_->apply();
 }

@@ -7,6 +7,7 @@
 #include <QMainWindow>
 
 class QMdiArea;
+class ScreenFit;
 
 class MDIForm1 : public QMainWindow, public Form {
     Q_OBJECT
@@ -48,6 +49,7 @@ private:
     void applyGeometry() override;
 
     QMdiArea* area_;
+    ScreenFit* fit_;
     bool loaded_ = false;
     // While the frame's own close unloads the other windows.
     bool closing_ = false;

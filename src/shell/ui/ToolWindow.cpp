@@ -1,6 +1,7 @@
 #include "shell/ui/ToolWindow.h"
 
 #include "shell/ui/NumberBox.h"
+#include "shell/ui/ScreenFit.h"
 #include "shell/ui/Twips.h"
 
 #include <QCloseEvent>
@@ -17,6 +18,9 @@
 ToolWindow::ToolWindow(const QString& name, bool mdiChild) : Form(4800, 3600), mdiChild_(mdiChild)
 {
     setObjectName(name);
+    // A window beside the frame stays whole on its screen; one inside the
+    // frame is its sub-window's, within the client area.
+    if (!mdiChild_) fit_ = new ScreenFit(this, *this);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
@@ -196,6 +200,10 @@ void ToolWindow::discardControls()
 
 void ToolWindow::applyGeometry()
 {
+    if (fit_) {
+        fit_->apply();
+        return;
+    }
     QWidget* o = outer();
     o->move(Twips::px(left_), Twips::px(top_));
     o->resize(Twips::px(width_), Twips::px(height_));
@@ -205,8 +213,8 @@ void ToolWindow::setClientSize(float w, float h)
 {
     width_ = w;
     height_ = h;
-    if (sub_) sub_->resize(Twips::px(w), Twips::px(h));
-    else resize(Twips::px(w), Twips::px(h));
+    if (fit_) fit_->apply();
+    else outer()->resize(Twips::px(w), Twips::px(h));
 }
 
 void ToolWindow::closeEvent(QCloseEvent* e)

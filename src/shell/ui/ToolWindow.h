@@ -11,6 +11,7 @@
 
 class QMdiArea;
 class QMdiSubWindow;
+class ScreenFit;
 
 class ToolWindow : public QWidget, public Form {
     Q_OBJECT
@@ -82,5 +83,6 @@ private:
     QWidget* body_ = nullptr;
     QMdiArea* area_ = nullptr;
     QMdiSubWindow* sub_ = nullptr;
+    ScreenFit* fit_ = nullptr;
     QPointer<QWidget> firstControl_;
 };

@@ -214,8 +214,35 @@ void FlexGrid::keyPressEvent(QKeyEvent* e)
     if (currentIndex().isValid() && currentIndex() != before) scrollTo(currentIndex());
 }
 
+void FlexGrid::giveWayWithin(QSize designRoom)
+{
+    QWidget* room = parentWidget();
+    if (!room) return;
+    room_ = designRoom;
+    design_ = geometry();
+    below_.clear();
+    for (QWidget* w : room->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        if (w != this && w->y() >= design_.bottom()) below_.append({w, w->geometry()});
+    room->installEventFilter(this);
+    followRoom();
+}
+
+void FlexGrid::followRoom()
+{
+    const QSize have = parentWidget()->size();
+    // The heading and two rows stay, however small the window.
+    const int least = std::min(design_.height(), horizontalHeader()->height() + 2 * verticalHeader()->defaultSectionSize() + 2 * frameWidth());
+    const int height = std::max(least, design_.height() - std::max(0, room_.height() - have.height()));
+    const int width = std::max(std::min(design_.width(), 40), design_.width() - std::max(0, room_.width() - have.width()));
+    setGeometry(design_.x(), design_.y(), width, height);
+    const int up = design_.height() - height;
+    for (const auto& [w, r] : below_)
+        if (w) w->move(r.x(), r.y() - up);
+}
+
 bool FlexGrid::eventFilter(QObject* o, QEvent* e)
 {
+    if (o == parentWidget() && e->type() == QEvent::Resize && design_.isValid()) followRoom();
     if (e->type() == QEvent::MouseButtonPress || e->type() == QEvent::MouseMove) {
         const QPoint p = static_cast<QMouseEvent*>(e)->position().toPoint();
         if (o == viewport()) mouseCol_ = columnAt(p.x());

@@ -6,6 +6,7 @@
 // stays in place while the cells scroll.
 #include "tables/Grid_format.h"
 
+#include <QPointer>
 #include <QTableWidget>
 
 class FlexGrid : public QTableWidget {
@@ -40,6 +41,13 @@ public:
     // One height in pixels for every row and the heading row alike.
     void setAllRowHeights(int px);
 
+    // Where the window holding the grid is smaller than `designRoom` (its
+    // design client area), the grid gives up the height and width it lacks
+    // and scrolls, so every row stays reachable, and the controls below it
+    // move up with its bottom edge. In a window of its design size or larger
+    // the grid keeps its design place and size. Call once the controls stand.
+    void giveWayWithin(QSize designRoom);
+
 signals:
     // A click on a cell or a heading (the flex grid's Click event).
     void Click();
@@ -54,6 +62,11 @@ private:
     void showCurrent();
     int textWidth(const QString& text) const;
 
+    void followRoom();
+
+    QSize room_;
+    QRect design_;
+    QList<QPair<QPointer<QWidget>, QRect>> below_;
     QList<Grid_format::Align> align_;
     QList<int> natural_; // widths the format string asks for
     int row_ = 1, col_ = 0;

@@ -39,6 +39,7 @@ void FrmRivetsClecoBbar1::setupUi(QWidget* body)
     QWidget::setTabOrder(Txtdiam, Txtdrivenlen);
     QWidget::setTabOrder(Txtdrivenlen, txtdrivendiam);
 
+    gridGivesWay();
     connect(MSHFlexGrid1, &FlexGrid::Click, this, [this] { MSHFlexGrid1_Click(); });
 }
 

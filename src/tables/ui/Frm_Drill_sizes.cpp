@@ -7,10 +7,14 @@
 
 #include <QLabel>
 
+namespace {
+constexpr float drillRoomWidth = 3405, drillRoomHeight = 7635;
+}
+
 Frm_Drill_sizes::Frm_Drill_sizes() : ToolWindow("Frm_Drill_sizes")
 {
     setWindowTitle("Drill Sizes");
-    setClientSize(3405, 7635);
+    setClientSize(drillRoomWidth, drillRoomHeight);
 }
 
 void Frm_Drill_sizes::setupUi(QWidget* body)
@@ -25,6 +29,7 @@ void Frm_Drill_sizes::setupUi(QWidget* body)
     MSFlexGrid1->setGeometry(Twips::rect(30, 435, 3300, 7155));
     const int widths[] = {58, 62, 82};
     for (int c = 0; c < Drill_sizes::cols; ++c) MSFlexGrid1->setColumnWidth(c, widths[c]);
+    MSFlexGrid1->giveWayWithin(Twips::rect(0, 0, drillRoomWidth, drillRoomHeight).size());
 }
 
 void Frm_Drill_sizes::Form_Load()

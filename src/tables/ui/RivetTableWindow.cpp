@@ -1,11 +1,13 @@
 #include "tables/ui/RivetTableWindow.h"
 
 #include "shell/ui/Controls.h"
+#include "shell/ui/Twips.h"
 #include "tables/ui/FlexGrid.h"
 
 #include <QLabel>
 
-RivetTableWindow::RivetTableWindow(const QString& name, float clientWidth, float clientHeight) : ToolWindow(name)
+RivetTableWindow::RivetTableWindow(const QString& name, float clientWidth, float clientHeight)
+    : ToolWindow(name), designRoom_(Twips::rect(0, 0, clientWidth, clientHeight).size())
 {
     setWindowTitle("Rivets, Drills, Glecos, Bucking Bar-Minimums");
     setClientSize(clientWidth, clientHeight);
@@ -25,6 +27,8 @@ void RivetTableWindow::makeGrid(QWidget* body, int rows, int cols, const QRect& 
     MSHFlexGrid1->setAllRowHeights(MSHFlexGrid1->fontMetrics().height() + 3);
     MSHFlexGrid1->setGeometry(r);
 }
+
+void RivetTableWindow::gridGivesWay() { MSHFlexGrid1->giveWayWithin(designRoom_); }
 
 void RivetTableWindow::loadTable(const QString& format, const std::function<void()>& fill)
 {

@@ -4,6 +4,8 @@
 // the heading and the grid.
 #include "shell/ui/ToolWindow.h"
 
+#include <QSize>
+
 #include <functional>
 
 class FlexGrid;
@@ -19,6 +21,9 @@ protected:
     void makeHeading(QWidget* body, const QRect& r);
     // Rows one line of the application font high, heading row included.
     void makeGrid(QWidget* body, int rows, int cols, const QRect& r);
+    // Once the controls stand: in a window smaller than its design the grid
+    // gives up the room the window lacks.
+    void gridGivesWay();
     // The heading text, then the grid: headings from `format`, cells from
     // `fill`, and the columns fitted to what they hold.
     void loadTable(const QString& format, const std::function<void()>& fill);
@@ -27,4 +32,7 @@ protected:
     QLabel* Picture1 = nullptr;
     QLabel* Picture2 = nullptr;
     FlexGrid* MSHFlexGrid1 = nullptr;
+
+private:
+    QSize designRoom_;
 };
