@@ -40,7 +40,7 @@ std::string where(QWidget* box)
     return ((w ? w->objectName() : QString()) + "." + box->objectName()).toStdString();
 }
 
-QPlainTextEdit* informationText()
+QPlainTextEdit* informationBox()
 {
     MDIForm1::instance().show();
     Wforms::show_info_form();
@@ -111,7 +111,7 @@ TEST_F(MultiLineBoxes, WhatDoesNotFitIsCutFromTheAddedText)
         {"a pair is not split", 2, "1" + smile, "1"},
         {"a pair that fits", 3, "1" + smile, "1" + smile},
     };
-    QPlainTextEdit* box = informationText();
+    QPlainTextEdit* box = informationBox();
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         const QString before(kLimit - c.free, u'a');
@@ -139,7 +139,7 @@ TEST_F(MultiLineBoxes, WhatDoesNotFitIsCutFromTheAddedText)
 // keys that move the caret or delete still work.
 TEST_F(MultiLineBoxes, AFullBoxTakesNoMoreKeys)
 {
-    QPlainTextEdit* box = informationText();
+    QPlainTextEdit* box = informationBox();
     leaveRoom(box, 1);
     QTest::keyClicks(box, "xyz");
     QTest::keyClick(box, Qt::Key_Return);

@@ -15,11 +15,6 @@ public:
 
     MultiLineBox(const QString& text, QWidget* parent);
 
-    // The characters the box can still take in place of its selection.
-    int room() const;
-    // `added` cut to `room` characters, never between the halves of a surrogate pair.
-    static QString fitted(const QString& added, int room);
-
 protected:
     bool canInsertFromMimeData(const QMimeData* source) const override;
     void insertFromMimeData(const QMimeData* source) override;
@@ -27,5 +22,9 @@ protected:
     void keyPressEvent(QKeyEvent* e) override;
 
 private:
+    // The characters the box can still take in place of its selection.
+    int room() const;
+    // `added` cut to `room` characters, never between the halves of a surrogate pair.
+    static QString fitted(const QString& added, int room);
     void leaveTheWindow(bool forward);
 };
