@@ -6,6 +6,7 @@
 #include "shell/ui/MDIForm1.h"
 #include "shell/ui/ToolWindow.h"
 
+#include <QAbstractScrollArea>
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
@@ -16,6 +17,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMimeData>
+#include <QPlainTextEdit>
 #include <QProcess>
 #include <QString>
 #include <QTemporaryDir>
@@ -58,15 +60,26 @@ T* child(QObject* parent, const QString& name)
     throw MissingControl("no control " + name.toStdString());
 }
 
+// The widget that takes a box's mouse, menu and drop events: a multi-line
+// box's viewport, a line box itself.
+inline QWidget* mouseTarget(QWidget* box)
+{
+    auto* area = qobject_cast<QAbstractScrollArea*>(box);
+    return area ? area->viewport() : box;
+}
+
 // A paste as the user makes it: the box's whole text selected (or, with
 // `overAll` false, the text and caret left as they are), its context menu
 // opened, and a click on "Paste" (the key filters refuse Ctrl+V). A menu
 // that waits in its own event loop (a spin box's) is served from there.
-inline void pasteFromMenu(QLineEdit* box, const QString& text, bool overAll = true)
+inline void pasteFromMenu(QWidget* box, const QString& text, bool overAll = true)
 {
     QApplication::clipboard()->setText(text);
     box->setFocus();
-    if (overAll) box->selectAll();
+    if (overAll) {
+        if (auto* line = qobject_cast<QLineEdit*>(box)) line->selectAll();
+        if (auto* lines = qobject_cast<QPlainTextEdit*>(box)) lines->selectAll();
+    }
     auto clickPaste = [] {
         auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
         if (!menu) return;
@@ -79,9 +92,10 @@ inline void pasteFromMenu(QLineEdit* box, const QString& text, bool overAll = tr
     waiting.setSingleShot(true);
     QObject::connect(&waiting, &QTimer::timeout, clickPaste);
     waiting.start(0);
-    const QPoint at = box->rect().center();
-    QContextMenuEvent e(QContextMenuEvent::Mouse, at, box->mapToGlobal(at));
-    QApplication::sendEvent(box, &e);
+    QWidget* target = mouseTarget(box);
+    const QPoint at = target->rect().center();
+    QContextMenuEvent e(QContextMenuEvent::Mouse, at, target->mapToGlobal(at));
+    QApplication::sendEvent(target, &e);
     waiting.stop();
     clickPaste();
 }
@@ -96,15 +110,16 @@ inline void enter(QLineEdit* box, const QString& text)
 
 // Drops `text` on `box` as the user does from another window or program: the
 // box's window need not be the active one, and a drop does not make it so.
-inline void dropOn(QLineEdit* box, const QString& text)
+inline void dropOn(QWidget* box, const QString& text)
 {
     QMimeData data;
     data.setText(text);
-    const QPointF at = box->rect().center();
+    QWidget* target = mouseTarget(box);
+    const QPointF at = target->rect().center();
     QDragEnterEvent enter(at.toPoint(), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(box, &enter);
+    QApplication::sendEvent(target, &enter);
     QDropEvent e(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(box, &e);
+    QApplication::sendEvent(target, &e);
 }
 
 // The window a menu item opens, opened as a click on the item does; an item

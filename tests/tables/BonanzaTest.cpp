@@ -164,6 +164,30 @@ TEST_F(BonanzaWindow, SheetBorderIsFixed)
     sheet.close();
 }
 
+// The sheet's text is its window's one stop: Tab and Shift+Tab type no tab
+// into it and take the focus on to the frame's other window, the
+// information window, as Ctrl+Tab does.
+TEST_F(BonanzaWindow, TabMovesOnFromTheSheetsText)
+{
+    FBonanza_A36& sheet = openSheet();
+    MDIForm1& frame = MDIForm1::instance();
+    FPropaganda& info = Forms::instance<FPropaganda>();
+    auto* text = child<QPlainTextEdit>(&sheet, "Text1");
+    const QString shown = text->toPlainText();
+    for (Qt::Key key : {Qt::Key_Tab, Qt::Key_Backtab}) {
+        SCOPED_TRACE(key == Qt::Key_Tab ? "Tab" : "Shift+Tab");
+        frame.mdiArea()->setActiveSubWindow(sheet.subWindow());
+        text->setFocus(Qt::TabFocusReason);
+        ASSERT_EQ(frame.focusWidget(), text);
+        QTest::keyClick(text, key, key == Qt::Key_Backtab ? Qt::ShiftModifier : Qt::NoModifier);
+        EXPECT_TRUE(text->toPlainText() == shown);
+        QWidget* now = frame.focusWidget();
+        EXPECT_TRUE(now && info.isAncestorOf(now));
+        EXPECT_EQ(frame.mdiArea()->activeSubWindow(), info.subWindow());
+    }
+    sheet.close();
+}
+
 TEST_F(BonanzaWindow, ClosingRestoresFrameAndInformationWindow)
 {
     FBonanza_A36& sheet = openSheet();

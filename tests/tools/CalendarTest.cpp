@@ -8,6 +8,8 @@
 #include <QAbstractItemModel>
 #include <QAction>
 #include <QCalendarWidget>
+#include <QImage>
+#include <QSet>
 #include <QTableView>
 #include <QTest>
 #include <QToolButton>
@@ -127,6 +129,46 @@ TEST_F(CalendarWindow, ClickingADayOrPagingTheMiddleMonthFollows)
     EXPECT_EQ(shown(right), "2006-2 sel 2006-02-28");
     QTest::mouseClick(middle->findChild<QToolButton*>("qt_calendar_nextmonth"), Qt::LeftButton);
     EXPECT_EQ(middle->selectedDate(), QDate(2006, 2, 28));
+}
+
+// The calendar that holds the focus stands in a frame of the highlight
+// colour, the two others in none, so the user sees which month the arrow
+// keys move. Tab takes the focus, and the frame, from calendar to calendar.
+TEST_F(CalendarWindow, TheFocusedCalendarIsFramed)
+{
+    const QList<QCalendarWidget*> calendars{left, middle, right};
+    // The share of the pixels on a calendar's outer two-pixel ring in the highlight colour.
+    const auto framed = [&](const QImage& shot, const QCalendarWidget* c) {
+        const QColor highlight = c->palette().color(QPalette::Highlight);
+        const QRect r(c->mapTo(win, QPoint(0, 0)), c->size());
+        int on = 0, all = 0;
+        for (int y = r.top(); y <= r.bottom(); ++y)
+            for (int x = r.left(); x <= r.right(); ++x) {
+                const bool ring = x < r.left() + 2 || x > r.right() - 2 || y < r.top() + 2 || y > r.bottom() - 2;
+                if (!ring) continue;
+                ++all;
+                on += shot.pixelColor(QPoint(x, y) * shot.devicePixelRatio()) == highlight;
+            }
+        return double(on) / all;
+    };
+    QSet<const QCalendarWidget*> seen;
+    for (int key = 0; key < 12 && seen.size() < 3; ++key) {
+        QWidget* focus = win->focusWidget();
+        ASSERT_NE(focus, nullptr);
+        const QCalendarWidget* holder = nullptr;
+        for (const QCalendarWidget* c : calendars)
+            if (c == focus || c->isAncestorOf(focus)) holder = c;
+        ASSERT_NE(holder, nullptr) << "the focus left the calendars";
+        seen.insert(holder);
+        const QImage shot = win->grab().toImage();
+        for (const QCalendarWidget* c : calendars) {
+            const std::string what = holder->objectName().toStdString() + " focused, " + c->objectName().toStdString();
+            if (c == holder) EXPECT_EQ(framed(shot, c), 1.0) << what;
+            else EXPECT_EQ(framed(shot, c), 0.0) << what;
+        }
+        QTest::keyClick(focus, Qt::Key_Tab);
+    }
+    EXPECT_EQ(seen.size(), 3);
 }
 
 TEST_F(CalendarWindow, ReopensOnToday)

@@ -1,5 +1,6 @@
 #include "shell/ui/Controls.h"
 
+#include "shell/ui/MultiLineBox.h"
 #include "shell/ui/Twips.h"
 
 #include <QFont>
@@ -45,6 +46,11 @@ void setFontSize(QWidget* w, double points, bool bold)
 QLineEdit* textBox(QWidget* parent, const QString& name, const QString& text, const QRect& r)
 {
     return make<QLineEdit>(parent, name, text, r);
+}
+
+MultiLineBox* multiLineBox(QWidget* parent, const QString& name, const QString& text, const QRect& r)
+{
+    return make<MultiLineBox>(parent, name, text, r);
 }
 
 QPushButton* button(QWidget* parent, const QString& name, const QString& caption, const QRect& r)

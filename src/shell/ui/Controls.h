@@ -9,6 +9,7 @@
 class QGroupBox;
 class QLabel;
 class QLineEdit;
+class MultiLineBox;
 class QPushButton;
 class QRadioButton;
 class QRect;
@@ -22,6 +23,8 @@ QLabel* label(QWidget* parent, const QString& name, const QString& caption, cons
 // A heading's font: the application font at `points`, bold if asked.
 void setFontSize(QWidget* w, double points, bool bold = false);
 QLineEdit* textBox(QWidget* parent, const QString& name, const QString& text, const QRect& r);
+// A box of several lines; see MultiLineBox for what it takes.
+MultiLineBox* multiLineBox(QWidget* parent, const QString& name, const QString& text, const QRect& r);
 QPushButton* button(QWidget* parent, const QString& name, const QString& caption, const QRect& r);
 QRadioButton* option(QWidget* parent, const QString& name, const QString& caption, const QRect& r);
 QGroupBox* frame(QWidget* parent, const QString& name, const QString& caption, const QRect& r);

@@ -1,6 +1,7 @@
 #include "shell/ui/FPropaganda.h"
 
 #include "shell/ui/Controls.h"
+#include "shell/ui/MultiLineBox.h"
 #include "shell/ui/Twips.h"
 
 #include <QEvent>
@@ -8,7 +9,6 @@
 #include <QLayout>
 #include <QMdiSubWindow>
 #include <QPainter>
-#include <QPlainTextEdit>
 #include <QPushButton>
 
 #include <algorithm>
@@ -48,13 +48,9 @@ void FPropaganda::setupUi(QWidget* body)
     Controls::setFontSize(Label1, 13.5, true);
     Label1->installEventFilter(this);
 
-    Text1 = new QPlainTextEdit(body);
-    Text1->setObjectName("Text1");
-    Text1->setGeometry(textPlace());
+    Text1 = Controls::multiLineBox(body, "Text1", QString(), textPlace());
     Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Text1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-    // Tab moves on to "Minimize", as from any box, rather than typing a tab.
-    Text1->setTabChangesFocus(true);
 
     Command1 = Controls::button(body, "Command1", "Minimize", buttonPlace());
     connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });

@@ -7,7 +7,7 @@
 #include <optional>
 
 class QLabel;
-class QPlainTextEdit;
+class MultiLineBox;
 class QPushButton;
 
 class FPropaganda : public ToolWindow {
@@ -35,7 +35,7 @@ private:
     void placeTextAndButton();
 
     QLabel* Label1 = nullptr;
-    QPlainTextEdit* Text1 = nullptr;
+    MultiLineBox* Text1 = nullptr;
     QPushButton* Command1 = nullptr;
     QStringList lines_;
     std::optional<int> foldState_;

@@ -2,6 +2,7 @@
 
 #include "runtime/Error.h"
 #include "shell/ui/Controls.h"
+#include "shell/ui/MultiLineBox.h"
 #include "shell/ui/Twips.h"
 #include "tables/Bonanza_sheet.h"
 #include "tables/ui/PictureBox.h"
@@ -9,7 +10,6 @@
 #include <QHideEvent>
 #include <QLabel>
 #include <QMdiSubWindow>
-#include <QPlainTextEdit>
 
 FBonanza_A36::FBonanza_A36() : ToolWindow("FBonanza_A36", true)
 {
@@ -34,9 +34,7 @@ void FBonanza_A36::setupUi(QWidget* body)
 
     Picture1 = PictureBox::make(body, "Picture1", Twips::rect(1095, 360, 3840, 3000), "bonanza_a36.jpg");
 
-    Text1 = new QPlainTextEdit(body);
-    Text1->setObjectName("Text1");
-    Text1->setGeometry(Twips::rect(0, 3390, 6000, 2610));
+    Text1 = Controls::multiLineBox(body, "Text1", QString(), Twips::rect(0, 3390, 6000, 2610));
     Text1->setLineWrapMode(QPlainTextEdit::NoWrap);
     Text1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);

@@ -9,7 +9,7 @@
 #include <array>
 
 class QLabel;
-class QPlainTextEdit;
+class MultiLineBox;
 
 class FBonanza_A36 : public ToolWindow {
     Q_OBJECT
@@ -32,7 +32,7 @@ protected:
 private:
     QLabel* Label1 = nullptr;
     QLabel* Picture1 = nullptr;
-    QPlainTextEdit* Text1 = nullptr;
+    MultiLineBox* Text1 = nullptr;
     QLabel* Label2 = nullptr;
     std::array<QString, 151> lines_{};
 };

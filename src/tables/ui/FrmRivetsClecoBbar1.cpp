@@ -1,6 +1,7 @@
 #include "tables/ui/FrmRivetsClecoBbar1.h"
 
 #include "shell/ui/Controls.h"
+#include "shell/ui/MultiLineBox.h"
 #include "shell/ui/NumberBox.h"
 #include "shell/ui/Twips.h"
 #include "shell/ui/Wforms.h"
@@ -10,7 +11,6 @@
 
 #include <QLabel>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 
 FrmRivetsClecoBbar1::FrmRivetsClecoBbar1() : RivetTableWindow("FrmRivetsClecoBbar1", 12705, 7995) {}
 
@@ -19,9 +19,7 @@ void FrmRivetsClecoBbar1::setupUi(QWidget* body)
     makeHeading(body, Twips::rect(60, 15, 12570, 450));
     makeGrid(body, 16, 9, Twips::rect(15, 525, 12600, 3960));
 
-    TxtNote = new QPlainTextEdit(body);
-    TxtNote->setObjectName("TxtNote");
-    TxtNote->setGeometry(Twips::rect(30, 4545, 12600, 375));
+    TxtNote = Controls::multiLineBox(body, "TxtNote", QString(), Twips::rect(30, 4545, 12600, 375));
     TxtNote->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     TxtNote->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 

@@ -5,7 +5,7 @@
 #include "tables/ui/RivetTableWindow.h"
 
 class QLineEdit;
-class QPlainTextEdit;
+class MultiLineBox;
 
 class FrmRivetsClecoBbar1 : public RivetTableWindow {
     Q_OBJECT
@@ -20,7 +20,7 @@ protected:
     void Form_Load() override;
 
 private:
-    QPlainTextEdit* TxtNote = nullptr;
+    MultiLineBox* TxtNote = nullptr;
     QLineEdit* Txtdiam = nullptr;
     QLineEdit* txtcutfreelength = nullptr;
     QLineEdit* txtdrivendiam = nullptr;

@@ -2,14 +2,48 @@
 
 #include "shell/ui/Twips.h"
 
+#include <QApplication>
 #include <QCalendarWidget>
+#include <QLayout>
+#include <QPainter>
 #include <algorithm>
 
 namespace {
 
+// A month calendar that frames itself in the highlight colour while it holds
+// its window's focus, so the user sees which of the three months the arrow
+// keys move. The frame stands in a margin kept free around the month, so the
+// month does not shift when the focus comes or goes.
+class FocusCalendar : public QCalendarWidget {
+public:
+    static constexpr int frameWidth = 2; // pixels
+
+    explicit FocusCalendar(QWidget* parent) : QCalendarWidget(parent)
+    {
+        layout()->setContentsMargins(frameWidth, frameWidth, frameWidth, frameWidth);
+    }
+
+    bool holdsTheFocus() const
+    {
+        const QWidget* f = window()->focusWidget();
+        return f && (f == this || isAncestorOf(f));
+    }
+
+protected:
+    void paintEvent(QPaintEvent* e) override
+    {
+        QCalendarWidget::paintEvent(e);
+        if (!holdsTheFocus()) return;
+        QPainter p(this);
+        const int w = frameWidth;
+        p.setClipRegion(QRegion(rect()).subtracted(QRegion(rect().adjusted(w, w, -w, -w))));
+        p.fillRect(rect(), palette().color(QPalette::Highlight));
+    }
+};
+
 QCalendarWidget* calendar(QWidget* parent, const char* name, QRect r)
 {
-    auto* c = new QCalendarWidget(parent);
+    auto* c = new FocusCalendar(parent);
     c->setObjectName(name);
     c->setGeometry(r);
     c->setDateRange(Fdatetime::firstDate(), Fdatetime::lastDate());
@@ -34,6 +68,10 @@ void Fdatetime::setupUi(QWidget* body)
     Calendar3 = calendar(body, "Calendar3", Twips::rect(5550, 60, 2700, 2370));
     // The middle calendar's selection drives the other two: the arrow keys start there.
     setFirstControl(Calendar1);
+    // The frame follows the focus from calendar to calendar.
+    connect(qApp, &QApplication::focusChanged, body, [this] {
+        for (QCalendarWidget* c : {Calendar1, Calendar2, Calendar3}) c->update();
+    });
     connect(Calendar1, &QCalendarWidget::selectionChanged, this, [this] { Calendar1_SelChange(); });
     connect(Calendar1, &QCalendarWidget::currentPageChanged, this, [this](int y, int m) { followPage(y, m); });
 }
