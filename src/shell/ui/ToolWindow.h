@@ -80,9 +80,10 @@ private:
     bool loaded_ = false;
     quint64 loadOrder_ = 0;
     int loadCount_ = 0;
+    QPointer<QWidget> firstControl_;
+    // The controls of the current load, and where the window stands.
     QWidget* body_ = nullptr;
     QMdiArea* area_ = nullptr;
     QMdiSubWindow* sub_ = nullptr;
     ScreenFit* fit_ = nullptr;
-    QPointer<QWidget> firstControl_;
 };
