@@ -11,6 +11,7 @@
 #include "tables/ui/FlexGrid.h"
 
 #include <QProcess>
+#include <QWidget>
 #include <QRegularExpression>
 #include <QScreen>
 #include <QTest>
@@ -150,6 +151,35 @@ TEST(WholeWindows, TableWindowsBesideTheFrameStandWholeWithEveryRowReachable)
         }
         w->unload();
     }
+}
+
+// A panel that takes a strip of the screen's free area (a task bar, say)
+// takes it from under the frame too: the frame moves and shrinks into what
+// is left, caption bar and border included.
+TEST(WholeWindows, FrameFitsAgainWhenAPanelTakesPartOfTheScreen)
+{
+    MDIForm1& frame = MDIForm1::instance();
+    frame.show();
+    const QRect screen = screenOnServer();
+    ASSERT_FALSE(waitForOuter(&frame, [&](QRect r) { return screen.contains(r); }).isEmpty()) << "never framed";
+
+    // A dock along the top edge that asks the window manager to keep a
+    // strip of 200 server pixels free for it.
+    const int strip = 200;
+    QWidget panel;
+    panel.setAttribute(Qt::WA_X11NetWmWindowTypeDock);
+    panel.setGeometry(0, 0, 100, 20);
+    panel.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&panel));
+    const QString id = QString::number(panel.winId());
+    const QString partial = QString("0, 0, %1, 0, 0, 0, 0, 0, 0, %2, 0, 0").arg(strip).arg(screen.width() - 1);
+    run("xprop", {"-id", id, "-f", "_NET_WM_STRUT_PARTIAL", "32c", "-set", "_NET_WM_STRUT_PARTIAL", partial});
+    run("xprop", {"-id", id, "-f", "_NET_WM_STRUT", "32c", "-set", "_NET_WM_STRUT", QString("0, 0, %1, 0").arg(strip)});
+
+    const QRect free = screen.adjusted(0, strip, 0, 0);
+    const QRect fitted = waitForOuter(&frame, [&](QRect r) { return free.contains(r); });
+    EXPECT_TRUE(free.contains(fitted)) << where(fitted) << " in " << where(free) << " on " << context();
+    EXPECT_EQ(frame.Top(), 1000) << "the place set still reads as set";
 }
 
 } // namespace

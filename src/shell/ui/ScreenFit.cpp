@@ -47,7 +47,14 @@ void ScreenFit::fit(std::optional<QPoint> outerTopLeft, const QScreen* screen)
     const qreal scale = window_->devicePixelRatioF();
     const int rounding = border_.isNull() || scale == std::round(scale) ? 0 : 1;
     const QSize extra(border_.left() + border_.right() + rounding, border_.top() + border_.bottom() + rounding);
-    const QRect free = screen->availableGeometry();
+    // An edge of the free area inside the screen (a panel's) is a fraction
+    // of a pixel of the window at such a scale, and may round outwards.
+    QRect free = screen->availableGeometry();
+    if (rounding) {
+        const QRect whole = screen->geometry();
+        free.adjust(free.left() > whole.left(), free.top() > whole.top(), -int(free.right() < whole.right()),
+                    -int(free.bottom() < whole.bottom()));
+    }
     const QSize size = QSize(Twips::px(form_.Width()), Twips::px(form_.Height())).boundedTo(free.size() - extra).expandedTo(QSize(0, 0));
     const auto within = [](int at, int from, int room, int extent) {
         return std::clamp(at, from, std::max(from, from + room - extent));
