@@ -17,6 +17,8 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMimeData>
+#include <QTabWidget>
+#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QString>
@@ -145,6 +147,32 @@ inline const QList<const char*>& windowItems()
         return all;
     }();
     return items;
+}
+
+// The window a menu item opens, made the active window as a click on it makes it.
+inline ToolWindow* openActive(const char* item)
+{
+    ToolWindow* w = openFromMenu(item);
+    QApplication::setActiveWindow(w);
+    return w;
+}
+
+// Typing over the box's whole text, as a user who clicked into it and selected it.
+inline void typeOver(QLineEdit* box, const QString& keys)
+{
+    box->setFocus();
+    box->selectAll();
+    QTest::keyClicks(box, keys);
+}
+
+// On the conversion window: the page captioned `tab`, then a unit in each of its lists.
+inline void pickUnits(ToolWindow* w, const char* tab, const char* from, int fromRow, const char* to, int toRow)
+{
+    auto* tabs = child<QTabWidget>(w, "Conversions");
+    for (int i = 0; i < tabs->count(); ++i)
+        if (tabs->tabText(i) == tab) tabs->setCurrentIndex(i);
+    child<QListWidget>(w, from)->setCurrentRow(fromRow);
+    child<QListWidget>(w, to)->setCurrentRow(toRow);
 }
 
 // Runs the current test once more in a program of its own, which starts as

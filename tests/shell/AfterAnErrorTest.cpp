@@ -22,22 +22,7 @@
 
 namespace {
 
-ToolWindow* open(const char* item)
-{
-    ToolWindow* w = openFromMenu(item);
-    QApplication::setActiveWindow(w);
-    return w;
-}
-
 QLineEdit* box(ToolWindow* w, const char* name) { return child<QLineEdit>(w, name); }
-
-// Typing over the box's whole text, as a user who selected it.
-void retype(QLineEdit* b, const QString& keys)
-{
-    b->setFocus();
-    b->selectAll();
-    QTest::keyClicks(b, keys);
-}
 
 class AfterAnError : public ::testing::Test {
 protected:
@@ -50,18 +35,18 @@ protected:
 // not refused, and the value stays the last accepted one meanwhile.
 TEST_F(AfterAnError, ATypedNumberIsTheNumberTyped)
 {
-    ToolWindow* isen = open("M1_1D_IsFl");
-    retype(box(isen, "txtMach"), "2");
-    retype(box(isen, "TxtGama"), "1.3");
+    ToolWindow* isen = openActive("M1_1D_IsFl");
+    typeOver(box(isen, "txtMach"), "2");
+    typeOver(box(isen, "TxtGama"), "1.3");
     EXPECT_EQ(box(isen, "TxtGama")->text(), "1.3");
     EXPECT_EQ(box(isen, "TxtPt2Ps")->text(), "7.6651");
 
-    ToolWindow* shock = open("M1_1d_NoSh");
+    ToolWindow* shock = openActive("M1_1d_NoSh");
     QLineEdit* mx = box(shock, "txtMx");
-    retype(mx, "1.5");
+    typeOver(mx, "1.5");
     const QString my = box(shock, "txtMy")->text();
     EXPECT_EQ(my, "0.7011");
-    retype(mx, "0.5");
+    typeOver(mx, "0.5");
     EXPECT_EQ(mx->text(), "0.5");
     EXPECT_EQ(box(shock, "txtMy")->text(), my) << "a held number computes nothing";
     // Leaving the box refuses it as a paste would have been refused at once.
@@ -70,7 +55,7 @@ TEST_F(AfterAnError, ATypedNumberIsTheNumberTyped)
     EXPECT_EQ(box(shock, "txtMy")->text(), my);
 
     // Enter refuses it too; a paste and the maximum are checked at once.
-    retype(mx, "0.7");
+    typeOver(mx, "0.7");
     QTest::keyClick(mx, Qt::Key_Return);
     EXPECT_EQ(mx->text(), "1.5");
     pasteFromMenu(mx, "0.5");
@@ -82,17 +67,17 @@ TEST_F(AfterAnError, ATypedNumberIsTheNumberTyped)
 // goes into the number held there, over the selection or at the caret.
 TEST_F(AfterAnError, APasteGoesIntoAHeldNumber)
 {
-    ToolWindow* isen = open("M1_1D_IsFl");
-    retype(box(isen, "txtMach"), "2");
+    ToolWindow* isen = openActive("M1_1D_IsFl");
+    typeOver(box(isen, "txtMach"), "2");
     QLineEdit* gama = box(isen, "TxtGama");
-    retype(gama, "1.");
+    typeOver(gama, "1.");
     pasteFromMenu(gama, "3", false);
     EXPECT_EQ(gama->text(), "1.3");
     EXPECT_EQ(box(isen, "TxtPt2Ps")->text(), "7.6651");
 
-    ToolWindow* shock = open("M1_1d_NoSh");
+    ToolWindow* shock = openActive("M1_1d_NoSh");
     QLineEdit* mx = box(shock, "txtMx");
-    retype(mx, "0.5");
+    typeOver(mx, "0.5");
     pasteFromMenu(mx, "2");
     EXPECT_EQ(mx->text(), "2");
     EXPECT_EQ(box(shock, "txtMy")->text(), "0.5774");
@@ -103,52 +88,52 @@ TEST_F(AfterAnError, APasteGoesIntoAHeldNumber)
 // about values that go with the window.
 TEST_F(AfterAnError, ClosingAWindowChecksNoHeldNumber)
 {
-    ToolWindow* isen = open("M1_1D_IsFl");
+    ToolWindow* isen = openActive("M1_1D_IsFl");
     pasteFromMenu(box(isen, "TxtGama"), "1E308");
-    retype(box(isen, "txtMach"), "2");
+    typeOver(box(isen, "txtMach"), "2");
     ASSERT_EQ(rec.messages, QStringList{"Overflow"});
     rec.messages.clear();
-    retype(box(isen, "TxtGama"), "1");
+    typeOver(box(isen, "TxtGama"), "1");
     isen->close();
     EXPECT_FALSE(isen->isLoaded());
     EXPECT_TRUE(rec.messages.isEmpty()) << rec.messages.join(", ").toStdString();
-    isen = open("M1_1D_IsFl");
+    isen = openActive("M1_1D_IsFl");
     EXPECT_EQ(box(isen, "TxtGama")->text(), "1.4");
 }
 
 // A gamma the model cannot serve fails once; a sound one computes again.
 TEST_F(AfterAnError, ABadValueNeverPoisonsTheNextOnes)
 {
-    ToolWindow* isen = open("M1_1D_IsFl");
+    ToolWindow* isen = openActive("M1_1D_IsFl");
     pasteFromMenu(box(isen, "TxtGama"), "1E308");
-    retype(box(isen, "txtMach"), "2");
+    typeOver(box(isen, "txtMach"), "2");
     EXPECT_EQ(rec.messages, QStringList{"Overflow"});
     rec.messages.clear();
-    retype(box(isen, "TxtGama"), "1.4");
+    typeOver(box(isen, "TxtGama"), "1.4");
     EXPECT_TRUE(rec.messages.isEmpty());
     EXPECT_EQ(box(isen, "TxtPt2Ps")->text(), "7.8244");
-    retype(box(isen, "txtMach"), "3");
+    typeOver(box(isen, "txtMach"), "3");
     EXPECT_EQ(box(isen, "TxtPt2Ps")->text(), "36.73");
 
-    ToolWindow* shock = open("M1_1d_NoSh");
+    ToolWindow* shock = openActive("M1_1d_NoSh");
     pasteFromMenu(box(shock, "TxtGama"), "1E200");
     EXPECT_EQ(rec.messages, QStringList{"Overflow"});
     rec.messages.clear();
-    retype(box(shock, "TxtGama"), "1.4");
-    retype(box(shock, "txtMx"), "2");
+    typeOver(box(shock, "TxtGama"), "1.4");
+    typeOver(box(shock, "txtMx"), "2");
     EXPECT_TRUE(rec.messages.isEmpty());
     EXPECT_EQ(box(shock, "txtMy")->text(), "0.5774");
     EXPECT_EQ(box(shock, "TxtPsy2Psx")->text(), "4.5000");
 
     // The atmosphere and airspeed models compute from what they store.
-    ToolWindow* aero = open("M1_Atm_Aero");
-    retype(box(aero, "Txt_alt"), "10000");
-    retype(box(aero, "Txt_mach"), "0.5");
+    ToolWindow* aero = openActive("M1_Atm_Aero");
+    typeOver(box(aero, "Txt_alt"), "10000");
+    typeOver(box(aero, "Txt_mach"), "0.5");
     const QStringList sound = {box(aero, "Txt_press")->text(), box(aero, "Txt_vcas")->text()};
     pasteFromMenu(box(aero, "Txt_alt"), "-1E308");
     EXPECT_EQ(rec.messages, QStringList{"Overflow"});
-    retype(box(aero, "Txt_alt"), "10000");
-    retype(box(aero, "Txt_mach"), "0.5");
+    typeOver(box(aero, "Txt_alt"), "10000");
+    typeOver(box(aero, "Txt_mach"), "0.5");
     EXPECT_EQ((QStringList{box(aero, "Txt_press")->text(), box(aero, "Txt_vcas")->text()}), sound);
 }
 
@@ -156,9 +141,9 @@ TEST_F(AfterAnError, ABadValueNeverPoisonsTheNextOnes)
 // the text it had before the key or the paste; the kept value agrees.
 TEST_F(AfterAnError, ABoxAndItsValueNeverDisagree)
 {
-    ToolWindow* calc = open("M1_calc");
+    ToolWindow* calc = openActive("M1_calc");
     QLineEdit* x = box(calc, "x_val_result");
-    retype(x, "1E400");
+    typeOver(x, "1E400");
     EXPECT_EQ(x->text(), "1E40");
     EXPECT_EQ(rec.messages, QStringList{"Overflow"});
     QTest::mouseClick(child<QPushButton>(calc, "cmd_sqrt"), Qt::LeftButton);
@@ -173,7 +158,7 @@ TEST_F(AfterAnError, ABoxAndItsValueNeverDisagree)
                           Case{"M1_Atm_Aero", "Txt_alt"}, Case{"M1_Atm_Aero", "Txt_dISA"},
                           Case{"M1_Atm_Aero", "Txt_mach"}, Case{"M1_calc", "y_val"}}) {
         SCOPED_TRACE(std::string(c.item) + " " + c.box);
-        ToolWindow* w = open(c.item);
+        ToolWindow* w = openActive(c.item);
         QLineEdit* b = box(w, c.box);
         const QString before = b->text();
         rec.messages.clear();
@@ -193,7 +178,7 @@ TEST_F(AfterAnError, EveryNumberBoxOfEveryWindowRefusesATextBeyondTheRange)
 {
     int boxes = 0;
     for (const char* item : windowItems()) {
-        ToolWindow* w = open(item);
+        ToolWindow* w = openActive(item);
         for (QLineEdit* b : w->body()->findChildren<QLineEdit*>()) {
             const NumberBox* n = NumberBox::find(b);
             if (!n || b->isReadOnly() || !b->isVisible()) continue;
@@ -220,7 +205,7 @@ TEST_F(AfterAnError, EveryNumberBoxOfEveryWindowRefusesATextBeyondTheRange)
 // One paste or keystroke shows a given message once.
 TEST_F(AfterAnError, OneActionOneMessage)
 {
-    ToolWindow* aero = open("M1_Atm_Aero");
+    ToolWindow* aero = openActive("M1_Atm_Aero");
     QLineEdit* alt = box(aero, "Txt_alt");
     pasteFromMenu(alt, "-1E308");
     EXPECT_EQ(rec.messages, QStringList{"Overflow"});
@@ -234,10 +219,10 @@ TEST_F(AfterAnError, OneActionOneMessage)
     EXPECT_EQ(alt->text(), QString(308, '9')) << "the keys beyond the double range are not taken";
     EXPECT_EQ(rec.messages.count("Overflow"), rec.messages.size());
 
-    ToolWindow* conv = open("M1_conv");
+    ToolWindow* conv = openActive("M1_conv");
     rec.messages.clear();
     QLineEdit* a = box(conv, "Txt_A");
-    retype(a, "1E30");
+    typeOver(a, "1E30");
     ASSERT_TRUE(rec.messages.isEmpty());
     QTest::keyClicks(a, "9"); // converted on the change and again on the key's release
     EXPECT_EQ(rec.messages, QStringList{"Overflow"});
@@ -274,8 +259,8 @@ TEST_F(AfterAnError, TheReporterForgetsAtTheNextAction)
 // A message box opens over the window the user works in, owned by it.
 TEST_F(AfterAnError, AMessageBelongsToTheWindowOfItsAction)
 {
-    ToolWindow* isen = open("M1_1D_IsFl");
-    ToolWindow* shock = open("M1_1d_NoSh");
+    ToolWindow* isen = openActive("M1_1D_IsFl");
+    ToolWindow* shock = openActive("M1_1d_NoSh");
     box(isen, "TxtGama")->setFocus();
     QApplication::setActiveWindow(isen);
     EXPECT_EQ(QuillApp::messageOwner(), isen);
@@ -289,8 +274,8 @@ TEST_F(AfterAnError, AMessageBelongsToTheWindowOfItsAction)
 // when another window has the keyboard.
 TEST_F(AfterAnError, AMessageBelongsToTheWindowTheActionWentTo)
 {
-    ToolWindow* calc = open("M1_calc");
-    ToolWindow* isen = open("M1_1D_IsFl");
+    ToolWindow* calc = openActive("M1_calc");
+    ToolWindow* isen = openActive("M1_1D_IsFl");
     box(isen, "TxtGama")->setFocus();
     QApplication::setActiveWindow(isen);
     // The fixture's recorder puts the reporter back at the end.

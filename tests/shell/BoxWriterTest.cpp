@@ -28,21 +28,7 @@ protected:
     rt::MessageRecorder rec;
 };
 
-ToolWindow* open(const char* item)
-{
-    ToolWindow* w = openFromMenu(item);
-    QApplication::setActiveWindow(w);
-    return w;
-}
-
 QLineEdit* box(ToolWindow* w, const char* name) { return child<QLineEdit>(w, name); }
-
-void retype(QLineEdit* b, const QString& keys)
-{
-    b->setFocus();
-    b->selectAll();
-    QTest::keyClicks(b, keys);
-}
 
 // What an input method sends when the user composes `text`.
 void commit(QLineEdit* b, const QString& text)
@@ -52,27 +38,18 @@ void commit(QLineEdit* b, const QString& text)
     QApplication::sendEvent(b, &e);
 }
 
-void pick(ToolWindow* w, const char* tab, const char* from, int fromRow, const char* to, int toRow)
-{
-    auto* tabs = child<QTabWidget>(w, "Conversions");
-    for (int i = 0; i < tabs->count(); ++i)
-        if (tabs->tabText(i) == tab) tabs->setCurrentIndex(i);
-    child<QListWidget>(w, from)->setCurrentRow(fromRow);
-    child<QListWidget>(w, to)->setCurrentRow(toRow);
-}
-
 // Another window activated mid-typing is not leaving the box: the number
 // held below its minimum goes on when the user comes back and types.
 TEST_F(BoxWriter, AHeldNumberWaitsWhileAnotherWindowIsActive)
 {
-    ToolWindow* flow = open("M1_1D_IsFl");
+    ToolWindow* flow = openActive("M1_1D_IsFl");
     if (!QTest::qWaitForWindowActive(flow)) GTEST_SKIP() << "no window activation on this platform";
     QLineEdit* gama = box(flow, "TxtGama");
-    retype(box(flow, "txtMach"), "2");
-    retype(gama, "1");
+    typeOver(box(flow, "txtMach"), "2");
+    typeOver(gama, "1");
     ASSERT_EQ(QApplication::focusWidget(), gama);
 
-    ToolWindow* aero = open("M1_Atm_Aero");
+    ToolWindow* aero = openActive("M1_Atm_Aero");
     ASSERT_TRUE(QTest::qWaitForWindowActive(aero));
     QApplication::setActiveWindow(flow);
     ASSERT_TRUE(QTest::qWaitForWindowActive(flow));
@@ -82,7 +59,7 @@ TEST_F(BoxWriter, AHeldNumberWaitsWhileAnotherWindowIsActive)
     EXPECT_EQ(box(flow, "TxtPt2Ps")->text(), "7.6651");
 
     // Leaving for another control of the window does let it go.
-    retype(gama, "1");
+    typeOver(gama, "1");
     QTest::keyClick(gama, Qt::Key_Tab);
     EXPECT_EQ(gama->text(), "1.3");
     EXPECT_TRUE(rec.messages.isEmpty()) << rec.messages.join("; ").toStdString();
@@ -93,9 +70,9 @@ TEST_F(BoxWriter, AHeldNumberWaitsWhileAnotherWindowIsActive)
 // refused edit found it.
 TEST_F(BoxWriter, APutBackTextIsSelectedOrKeepsTheCaretOfTheRefusedEdit)
 {
-    ToolWindow* shock = open("M1_1d_NoSh");
+    ToolWindow* shock = openActive("M1_1d_NoSh");
     QLineEdit* mx = box(shock, "txtMx");
-    retype(mx, "0.9");
+    typeOver(mx, "0.9");
     QTest::keyClick(mx, Qt::Key_Return);
     ASSERT_EQ(mx->text(), "1");
     EXPECT_EQ(mx->selectedText(), "1");
@@ -103,9 +80,9 @@ TEST_F(BoxWriter, APutBackTextIsSelectedOrKeepsTheCaretOfTheRefusedEdit)
     EXPECT_EQ(mx->text(), "2");
     EXPECT_EQ(box(shock, "txtMy")->text(), "0.5774");
 
-    ToolWindow* geo = open("Geodist");
+    ToolWindow* geo = openActive("Geodist");
     QLineEdit* sec = box(geo, "txt_lat_sec_sp");
-    retype(sec, "5.5");
+    typeOver(sec, "5.5");
     QTest::keyClick(sec, Qt::Key_Home);
     QTest::keyClicks(sec, "9"); // 95.5 is refused
     ASSERT_EQ(sec->text(), "5.5000");
@@ -119,7 +96,7 @@ TEST_F(BoxWriter, APutBackTextIsSelectedOrKeepsTheCaretOfTheRefusedEdit)
 // never read back as a number.
 TEST_F(BoxWriter, ABoxThatShowsResultsTakesEveryResult)
 {
-    ToolWindow* conv = open("M1_conv");
+    ToolWindow* conv = openActive("M1_conv");
     QLineEdit* a = box(conv, "Txt_A");
     QLineEdit* b = box(conv, "Txt_B");
     struct Case {
@@ -138,9 +115,9 @@ TEST_F(BoxWriter, ABoxThatShowsResultsTakesEveryResult)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.typed);
-        pick(conv, c.tab, c.from, c.fromRow, c.to, c.toRow);
+        pickUnits(conv, c.tab, c.from, c.fromRow, c.to, c.toRow);
         rec.messages.clear();
-        retype(a, c.typed);
+        typeOver(a, c.typed);
         EXPECT_EQ(b->text(), c.shown);
         EXPECT_TRUE(rec.messages.isEmpty()) << rec.messages.join("; ").toStdString();
     }
@@ -150,12 +127,12 @@ TEST_F(BoxWriter, ABoxThatShowsResultsTakesEveryResult)
 // solve that cannot read one goes on with the value it had.
 TEST_F(BoxWriter, AFinanceBoxTakesAnyTextUntilASolveReadsIt)
 {
-    ToolWindow* fin = open("M1Finance");
+    ToolWindow* fin = openActive("M1Finance");
     QLineEdit* pv = box(fin, "Txt_PV");
     const QString payment = box(fin, "Txt_PMT")->text();
     pasteFromMenu(pv, "1E400");
     EXPECT_EQ(pv->text(), "1E400");
-    retype(pv, QString(310, u'9'));
+    typeOver(pv, QString(310, u'9'));
     EXPECT_EQ(pv->text().size(), 310);
     EXPECT_TRUE(rec.messages.isEmpty()) << rec.messages.join("; ").toStdString();
 
@@ -170,18 +147,18 @@ TEST_F(BoxWriter, AFinanceBoxTakesAnyTextUntilASolveReadsIt)
 // What an input method commits passes the box's filter as typed keys do.
 TEST_F(BoxWriter, AnInputMethodCommitPassesTheFilter)
 {
-    ToolWindow* geo = open("Geodist");
+    ToolWindow* geo = openActive("Geodist");
     QLineEdit* deg = box(geo, "txt_lat_deg_sp");
-    retype(deg, "4");
+    typeOver(deg, "4");
     commit(deg, QString::fromUtf8("⁵")); // dead "^" then "5" on a German keyboard
     EXPECT_EQ(deg->text(), "4");
     commit(deg, "5x");
     EXPECT_EQ(deg->text(), "45");
     EXPECT_EQ(box(geo, "Txt_dist_ISO")->text(), "5001.02");
 
-    ToolWindow* flow = open("M1_1D_IsFl");
+    ToolWindow* flow = openActive("M1_1D_IsFl");
     QLineEdit* mach = box(flow, "txtMach");
-    retype(mach, "2");
+    typeOver(mach, "2");
     commit(mach, ".5.");
     EXPECT_EQ(mach->text(), "2.5") << "a second point is refused within one commit too";
 }
@@ -190,7 +167,7 @@ TEST_F(BoxWriter, AnInputMethodCommitPassesTheFilter)
 // work as in any combo box.
 TEST_F(BoxWriter, AnEditableListKeepsItsOwnEditing)
 {
-    ToolWindow* geo = open("Geodist");
+    ToolWindow* geo = openActive("Geodist");
     auto* lon = child<QComboBox>(geo, "CB_Lon_EW_sp");
     lon->lineEdit()->setFocus();
     lon->lineEdit()->selectAll();
@@ -210,11 +187,11 @@ TEST_F(BoxWriter, AnEditableListKeepsItsOwnEditing)
 // one the box did not announce as an edit is a write past the controller.
 TEST_F(BoxWriter, AWritePastTheControllerIsCaught)
 {
-    ToolWindow* calc = open("M1_calc");
+    ToolWindow* calc = openActive("M1_calc");
     QLineEdit* x = box(calc, "x_val_result");
     pasteFromMenu(x, "12");
     dropOn(x, "3");
-    retype(x, "4");
+    typeOver(x, "4");
     NumberBox::of(x).show("5");
     EXPECT_TRUE(NumberBox::strayWrites().isEmpty());
     x->setText("6");

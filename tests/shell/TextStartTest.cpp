@@ -27,15 +27,6 @@ void retype(QLineEdit* b, const QString& keys)
     QTest::keyClicks(b, keys);
 }
 
-void pick(ToolWindow* w, const char* tab, const char* from, int fromRow, const char* to, int toRow)
-{
-    auto* tabs = child<QTabWidget>(w, "Conversions");
-    for (int i = 0; i < tabs->count(); ++i)
-        if (tabs->tabText(i) == tab) tabs->setCurrentIndex(i);
-    child<QListWidget>(w, from)->setCurrentRow(fromRow);
-    child<QListWidget>(w, to)->setCurrentRow(toRow);
-}
-
 bool longerThanItsBox(const QLineEdit* b) { return b->fontMetrics().horizontalAdvance(b->text()) > b->width(); }
 
 struct Written {
@@ -62,13 +53,13 @@ TEST_F(TextStart, ALongResultShowsItsSignAndLeadingDigits)
          "x_val_result", "9999999800000000.0000"},
         {"M1_conv",
          [](ToolWindow* w) {
-             pick(w, "Length", "lst_From_len", 3, "lst_to_len", 0); // km to mm
+             pickUnits(w, "Length", "lst_From_len", 3, "lst_to_len", 0); // km to mm
              retype(box(w, "Txt_A"), "1E20");
          },
          "Txt_B", "100000000000000000000000000.0000"},
         {"M1_conv",
          [](ToolWindow* w) {
-             pick(w, "Nbrs", "lst_from_numb", 0, "lst_to_numb", 1); // dec to bin
+             pickUnits(w, "Nbrs", "lst_from_numb", 0, "lst_to_numb", 1); // dec to bin
              retype(box(w, "Txt_A"), "123456789012");
          },
          "Txt_B", "1110010111110100110010001101000010100"},
@@ -92,7 +83,7 @@ TEST_F(TextStart, ALongResultShowsItsSignAndLeadingDigits)
 TEST_F(TextStart, TheSameLongResultWrittenAgainStillShowsItsStart)
 {
     ToolWindow* w = openFromMenu("M1_conv");
-    pick(w, "Length", "lst_From_len", 3, "lst_to_len", 0);
+    pickUnits(w, "Length", "lst_From_len", 3, "lst_to_len", 0);
     QLineEdit* a = box(w, "Txt_A");
     QLineEdit* b = box(w, "Txt_B");
     retype(a, "1E20");
@@ -141,7 +132,7 @@ TEST_F(TextStart, ABoxReachedByTabShowsItsStartSelected)
     ToolWindow* w = openFromMenu("M1_conv");
     QApplication::setActiveWindow(w);
     if (!QTest::qWaitForWindowActive(w)) GTEST_SKIP() << "no window activation on this platform";
-    pick(w, "Length", "lst_From_len", 3, "lst_to_len", 0);
+    pickUnits(w, "Length", "lst_From_len", 3, "lst_to_len", 0);
     QLineEdit* a = box(w, "Txt_A");
     QLineEdit* b = box(w, "Txt_B");
     a->setFocus();
