@@ -292,19 +292,40 @@ TEST_F(GeoWindow, TypingInAHemisphereFieldPicksNothing)
     EXPECT_EQ(mi(), "69.06");
 }
 
-TEST_F(GeoWindow, LeavingAHemisphereFieldWithAnItemsNamePicksNothing)
+// Leaving a hemisphere field: a text that names an item picks it, as a click
+// on it does; any other text gives way to the item picked. The completion
+// the field offers for "N" counts as the name it shows.
+TEST_F(GeoWindow, LeavingAHemisphereFieldPicksTheItemItNamesOrShowsThePickAgain)
 {
-    type("txt_lat_deg_sp", "1");
-    QApplication::setActiveWindow(win);
-    QComboBox* ns = list("Cb_lat_NS_sp");
-    ns->setFocus();
-    ns->lineEdit()->selectAll();
-    QTest::keyClicks(ns->lineEdit(), "North");
-    QTest::keyClick(ns->lineEdit(), Qt::Key_Return);
-    box("txt_lat_min_sp")->setFocus();
-    ASSERT_FALSE(ns->lineEdit()->hasFocus());
-    EXPECT_EQ(ns->currentIndex(), 1);
-    EXPECT_EQ(km(), "111.13");
+    const struct Case {
+        const char* keys;
+        Qt::Key leave;
+        QString shown, km;
+    } cases[] = {
+        {"N", Qt::Key_Tab, "North", "2222.68"},     {"north", Qt::Key_Backtab, "North", "2222.68"},
+        {"S", Qt::Key_Tab, "South", "0.0000"},       {"Nord", Qt::Key_Tab, "South", "0.0000"},
+        {"xyz", Qt::Key_Backtab, "South", "0.0000"}, {"", Qt::Key_Tab, "South", "0.0000"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.keys);
+        win->unload();
+        win = &Forms::open<FGeo>();
+        QApplication::setActiveWindow(win);
+        type("txt_lat_deg_sp", "10");
+        type("txt_lat_deg_ep", "10");
+        ASSERT_EQ(km(), "0.0000");
+        QComboBox* ns = list("Cb_lat_NS_sp");
+        ns->setFocus(Qt::TabFocusReason);
+        ns->lineEdit()->selectAll();
+        QTest::keyClick(ns->lineEdit(), Qt::Key_Delete);
+        QTest::keyClicks(ns->lineEdit(), c.keys);
+        EXPECT_EQ(ns->currentIndex(), 1); // typing picks nothing
+        QTest::keyClick(ns->lineEdit(), c.leave, c.leave == Qt::Key_Backtab ? Qt::ShiftModifier : Qt::NoModifier);
+        ASSERT_FALSE(ns->hasFocus());
+        EXPECT_EQ(ns->currentText(), c.shown);
+        EXPECT_EQ(km(), c.km);
+    }
+    EXPECT_TRUE(messages.messages.isEmpty());
 }
 
 TEST_F(GeoWindow, ResetPutsTheItemTextBackOverATypedHemisphereField)

@@ -17,10 +17,11 @@ namespace {
 constexpr int kLimit = 32767; // a line box's maxLength
 
 // The information window and every window of the menu, opened as the user
-// opens them, and the multi-line boxes they hold.
+// opens them, and the multi-line boxes they hold, each with its load's text.
 QList<QPlainTextEdit*> openBoxes()
 {
     MDIForm1::instance().show();
+    Forms::instance<FPropaganda>().unload();
     Wforms::show_info_form();
     QList<QPlainTextEdit*> boxes = Forms::instance<FPropaganda>().body()->findChildren<QPlainTextEdit*>();
     for (const char* item : windowItems())
@@ -88,6 +89,54 @@ TEST_F(MultiLineBoxes, APasteOrADropOfAHugeLineFillsTheBoxToTheLimit)
     }
 }
 
+// A drop from another window or program as Qt delivers it: the drag enters
+// the box, moves over it to `at` and drops there. Whether the box took it.
+bool dropAt(QPlainTextEdit* box, const QString& text, QPoint at)
+{
+    QMimeData data;
+    data.setText(text);
+    QWidget* target = box->viewport();
+    const Qt::DropActions offered = Qt::CopyAction | Qt::MoveAction;
+    QDragEnterEvent entering(at, offered, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &entering);
+    QDragMoveEvent moving(at, offered, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &moving);
+    QDropEvent drop(QPointF(at), offered, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &drop);
+    return drop.isAccepted();
+}
+
+// Long lines dropped one after another, the second laid out while the first
+// is wrapped, at points all over the box: the text grows by each drop, cut to
+// the room, and the program stays up.
+TEST_F(MultiLineBoxes, DropsOfLongLinesAnywhereInTheBox)
+{
+    const QList<QPlainTextEdit*> boxes = openBoxes();
+    ASSERT_GE(boxes.size(), 3);
+    const QList<QPair<double, double>> points = {{0.5, 0.5}, {0.02, 0.02}, {0.98, 0.98}, {0.25, 0.75},
+                                                 {0.75, 0.25}, {0.5, 0.95}, {0.1, 0.5}, {0.9, 0.1}};
+    for (const int second : {40000, 100}) {
+        for (QPlainTextEdit* box : boxes) {
+            for (const auto& [fx, fy] : points) {
+                SCOPED_TRACE(where(box) + " at " + std::to_string(fx) + "," + std::to_string(fy) + " then "
+                             + std::to_string(second));
+                const QString design = box->toPlainText();
+                ASSERT_FALSE(design.contains(u'|') || design.contains(u'~'));
+                const QRect r = box->viewport()->rect();
+                const QPoint at(int(r.width() * fx), int(r.height() * fy));
+                EXPECT_TRUE(dropAt(box, QString(5002, u'|'), at));
+                EXPECT_EQ(box->toPlainText().size(), design.size() + 5002);
+                EXPECT_TRUE(dropAt(box, QString(second, u'~'), at));
+                QString shown = box->toPlainText();
+                EXPECT_EQ(shown.size(), std::min(kLimit, int(design.size()) + 5002 + second));
+                EXPECT_EQ(shown.count(u'|'), 5002);
+                EXPECT_TRUE(shown.remove(u'|').remove(u'~') == design);
+                box->setPlainText(design);
+            }
+        }
+    }
+}
+
 // The rule at its edge, for a paste and an input method's commit alike: the
 // text added is cut to the room left, counted as the box holds it.
 TEST_F(MultiLineBoxes, WhatDoesNotFitIsCutFromTheAddedText)
@@ -128,6 +177,48 @@ TEST_F(MultiLineBoxes, WhatDoesNotFitIsCutFromTheAddedText)
     QApplication::clipboard()->setText("typed anew");
     QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
     EXPECT_EQ(box->toPlainText(), "typed anew");
+}
+
+// An input method's commit replaces characters around the caret: only those
+// that are there make room. A full box with the caret at its end takes none
+// of "abc" however many characters after the caret the commit names.
+TEST_F(MultiLineBoxes, ACommitGainsRoomOnlyFromTheCharactersItReplaces)
+{
+    const struct Case {
+        const char* what;
+        int caretFromEnd, start, length;
+        QString head, tail; // how the box's text starts and ends after the commit
+    } cases[] = {
+        {"past the end", 0, 0, 3, "aaa", "aaa"},
+        {"far past the end", 0, 0, 1000000, "aaa", "aaa"},
+        {"from before the start", 0, -(kLimit + 10), 13, "abca", "aaa"},
+        {"the last three", 0, -3, 3, "aaa", "abc"},
+        {"two of three there", 2, 0, 3, "aaa", "aab"}, // "aa" gives way to "ab"; "c" finds no room
+        {"before the caret", 3, -3, 3, "aaa", "abcaaa"},
+    };
+    QPlainTextEdit* box = informationBox();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        leaveRoom(box, 0);
+        box->moveCursor(QTextCursor::End);
+        for (int i = 0; i < c.caretFromEnd; ++i) box->moveCursor(QTextCursor::Left);
+        QInputMethodEvent commit;
+        commit.setCommitString("abc", c.start, c.length);
+        QApplication::sendEvent(box, &commit);
+        EXPECT_EQ(box->toPlainText().size(), kLimit);
+        EXPECT_TRUE(box->toPlainText().startsWith(c.head) && box->toPlainText().endsWith(c.tail))
+            << box->toPlainText().left(6).toStdString() << "…" << box->toPlainText().right(6).toStdString();
+    }
+    // Short lines, so that each commit lays out one line, not the whole text.
+    const QString full = QString("aaaaaaa\n").repeated(kLimit / 8) + QString(kLimit % 8, u'a');
+    box->setPlainText(full);
+    box->moveCursor(QTextCursor::End);
+    for (int i = 0; i < 1000; ++i) {
+        QInputMethodEvent commit;
+        commit.setCommitString("abc", 0, 3);
+        QApplication::sendEvent(box, &commit);
+    }
+    EXPECT_TRUE(box->toPlainText() == full);
 }
 
 // A full box takes no key that would add a character, Enter included; the

@@ -10,6 +10,7 @@
 #include "shell/ui/Twips.h"
 
 #include <QComboBox>
+#include <QFocusEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -134,13 +135,14 @@ QPushButton* FGeo::buildPoint(QWidget* body, Point p)
         auto* list = new QComboBox(frame);
         list->setObjectName(kListName[p][c]);
         list->setGeometry(Twips::rect(kColLeft[3], kRowTop[c], kColWidth[3], 315));
-        // A list with a text field: typing there picks nothing.
+        // A list with a text field: typing there picks nothing until the
+        // user leaves the field (hemisphereLeft), so the field never shows
+        // one hemisphere while the point stands in the other.
         list->setEditable(true);
         list->setInsertPolicy(QComboBox::NoInsert);
-        // Leaving the field (or Enter) with an item's name in it would select
-        // that item; only a pick from the list places the point.
         disconnect(list->lineEdit(), &QLineEdit::editingFinished, list, nullptr);
         disconnect(list->lineEdit(), &QLineEdit::returnPressed, list, nullptr);
+        list->installEventFilter(this);
         list->addItems(c == Lat ? QStringList{"North", "South"} : QStringList{"East", "West"});
         list->setCurrentIndex(-1);
         list->setEditText(c == Lat ? "N/S" : "E/W");
@@ -255,6 +257,30 @@ void FGeo::hemisphere_Click(Point p, Coord c)
     hemisphere_[p][c] = list->itemText(list->currentIndex());
     place(p, c);
     Fcalculate_dist();
+}
+
+bool FGeo::eventFilter(QObject* o, QEvent* e)
+{
+    // The list's own popup, or another window made active, is no leaving.
+    if (e->type() == QEvent::FocusOut) {
+        const Qt::FocusReason why = static_cast<QFocusEvent*>(e)->reason();
+        if (why != Qt::PopupFocusReason && why != Qt::ActiveWindowFocusReason)
+            for (Point p : {StartPoint, EndPoint})
+                for (Coord c : {Lat, Lon})
+                    if (o == list_[p][c]) hemisphereLeft(p, c);
+    }
+    return ToolWindow::eventFilter(o, e);
+}
+
+void FGeo::hemisphereLeft(Point p, Coord c)
+{
+    QComboBox* list = list_[p][c];
+    if (!list->isEditable() || list->currentIndex() < 0) return;
+    // A text that names an item (in any case) is that item's pick, which
+    // places the point; any other text gives way to the item picked.
+    const int named = list->findText(list->currentText(), Qt::MatchFixedString);
+    if (named >= 0 && named != list->currentIndex()) list->setCurrentIndex(named);
+    else list->setEditText(list->itemText(list->currentIndex()));
 }
 
 void FGeo::selectSecondItem(Point p, Coord c)

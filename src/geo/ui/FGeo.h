@@ -35,6 +35,7 @@ public:
     void Bt_Resetep_Click() { reset(EndPoint); }
 
 protected:
+    bool eventFilter(QObject* o, QEvent* e) override;
     void setupUi(QWidget* body) override;
     void Form_Load() override;
 
@@ -42,6 +43,8 @@ private:
     // Builds a point's frame; returns its Reset button.
     QPushButton* buildPoint(QWidget* body, Point p);
     void hemisphere_Click(Point p, Coord c);
+    // The user leaves a hemisphere list's text field.
+    void hemisphereLeft(Point p, Coord c);
     void selectSecondItem(Point p, Coord c);
     void reset(Point p);
     double rangeCheck(Point p, Coord c, Field k);

@@ -1,5 +1,6 @@
 #include "shell/ui/MultiLineBox.h"
 
+#include <QDropEvent>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMdiArea>
@@ -42,11 +43,16 @@ MultiLineBox::MultiLineBox(const QString& text, QWidget* parent) : QPlainTextEdi
     setTabChangesFocus(true);
 }
 
+int MultiLineBox::room(int replaced) const
+{
+    const int length = document()->characterCount() - 1; // the last block's end is no character
+    return std::max(0, maxLength - (length - replaced));
+}
+
 int MultiLineBox::room() const
 {
     const QTextCursor c = textCursor();
-    const int length = document()->characterCount() - 1; // the last block's end is no character
-    return std::max(0, maxLength - (length - (c.selectionEnd() - c.selectionStart())));
+    return room(c.selectionEnd() - c.selectionStart());
 }
 
 QString MultiLineBox::fitted(const QString& added, int room)
@@ -68,14 +74,53 @@ void MultiLineBox::insertFromMimeData(const QMimeData* source)
     QPlainTextEdit::insertFromMimeData(&plain);
 }
 
+// A drop is a paste at the drop point. Qt's own drop inserts the text inside
+// an edit block and asks where the caret stands before that block ends, when
+// the wrapped lines are not laid out again yet; it reads lines that are gone.
+// Here the text goes in first and the caret is shown after. A drag from the
+// box's own selection moves it (unless the user asked for a copy), in one
+// step of Undo.
+void MultiLineBox::dropEvent(QDropEvent* e)
+{
+    QDragLeaveEvent leave; // the drag's caret goes, and the scrolling that follows it
+    QPlainTextEdit::dragLeaveEvent(&leave);
+    const QMimeData* data = e->mimeData();
+    if (isReadOnly() || !canInsertFromMimeData(data)) {
+        e->ignore();
+        return;
+    }
+    QTextCursor at = cursorForPosition(e->position().toPoint());
+    QTextCursor dragged = textCursor();
+    const bool moves = e->dropAction() == Qt::MoveAction && e->source() == viewport() && dragged.hasSelection();
+    const QString added =
+        fitted(asHeld(data->text()), room(moves ? dragged.selectionEnd() - dragged.selectionStart() : 0));
+    at.beginEditBlock();
+    if (moves) dragged.removeSelectedText();
+    at.insertText(added);
+    at.endEditBlock();
+    setTextCursor(at);
+    ensureCursorVisible();
+    e->acceptProposedAction();
+}
+
 void MultiLineBox::inputMethodEvent(QInputMethodEvent* e)
 {
-    // The committed text replaces the selection and the characters the event names.
+    // The committed text replaces the selection and the characters the event
+    // names around the caret, of those that are there: a range reaching past
+    // either end of the text replaces only what it covers, and only that
+    // gives room.
+    const QTextCursor c = textCursor();
+    const int caret = c.selectionStart();
+    const int length = document()->characterCount() - 1 - (c.selectionEnd() - caret);
+    const int from = std::clamp(caret + e->replacementStart(), 0, length);
+    const int to = std::clamp(caret + e->replacementStart() + std::max(0, e->replacementLength()), from, length);
     const QString commit = asHeld(e->commitString());
-    const int fits = room() + std::max(0, e->replacementLength());
-    if (commit.size() <= fits && commit == e->commitString()) return QPlainTextEdit::inputMethodEvent(e);
+    const int fits = room() + (to - from);
+    if (commit.size() <= fits && commit == e->commitString() && from - caret == e->replacementStart()
+        && to - from == e->replacementLength())
+        return QPlainTextEdit::inputMethodEvent(e);
     QInputMethodEvent cut(e->preeditString(), e->attributes());
-    cut.setCommitString(fitted(commit, fits), e->replacementStart(), e->replacementLength());
+    cut.setCommitString(fitted(commit, fits), from - caret, to - from);
     QPlainTextEdit::inputMethodEvent(&cut);
     e->setAccepted(cut.isAccepted());
 }

@@ -18,11 +18,14 @@ public:
 protected:
     bool canInsertFromMimeData(const QMimeData* source) const override;
     void insertFromMimeData(const QMimeData* source) override;
+    void dropEvent(QDropEvent* e) override;
     void inputMethodEvent(QInputMethodEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
 
 private:
-    // The characters the box can still take in place of its selection.
+    // The characters the box can still take in place of `replaced` of its own.
+    int room(int replaced) const;
+    // ... in place of its selection, as a paste or a key takes them.
     int room() const;
     // `added` cut to `room` characters, never between the halves of a surrogate pair.
     static QString fitted(const QString& added, int room);

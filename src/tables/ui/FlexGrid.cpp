@@ -65,6 +65,9 @@ FlexGrid::FlexGrid(int rows, int cols, QWidget* parent) : QTableWidget(std::max(
     setItemDelegate(new TrimmedCells(this));
     verticalHeader()->hide();
     setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // Tab and Shift+Tab go on to the window's next control, as from every
+    // other box; the arrow keys move between the cells.
+    setTabKeyNavigation(false);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setWordWrap(false);
     // Setting the current cell by code does not scroll the grid.
