@@ -16,6 +16,9 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
+#include <QMenu>
+#include <QKeyEvent>
+#include <QContextMenuEvent>
 
 // Named, so that a unity build keeps these helpers apart from their
 // namesakes in the other window tests.
@@ -36,6 +39,32 @@ void commit(QLineEdit* b, const QString& text)
     QInputMethodEvent e;
     e.setCommitString(text);
     QApplication::sendEvent(b, &e);
+}
+
+// A click on the item of the box's context menu whose text starts with
+// `item` ("Cut", "Undo"), the text and caret left as they stand.
+void fromMenu(QLineEdit* b, const char* item)
+{
+    b->setFocus();
+    const QPoint at = b->rect().center();
+    QContextMenuEvent e(QContextMenuEvent::Mouse, at, b->mapToGlobal(at));
+    QApplication::sendEvent(b, &e);
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    ASSERT_TRUE(menu);
+    for (QAction* a : menu->actions())
+        if (a->text().remove(u'&').startsWith(QLatin1String(item)))
+            QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(a).center());
+    if (menu->isVisible()) menu->close();
+}
+
+// One key press whose event carries `text`, as a keyboard layout or a
+// remote desktop may send several characters at once.
+void pressWithText(QLineEdit* b, Qt::Key key, const QString& text)
+{
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
+    QApplication::sendEvent(b, &press);
+    QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, text);
+    QApplication::sendEvent(b, &release);
 }
 
 // Another window activated mid-typing is not leaving the box: the number
@@ -161,6 +190,166 @@ TEST_F(BoxWriter, AnInputMethodCommitPassesTheFilter)
     typeOver(mach, "2");
     commit(mach, ".5.");
     EXPECT_EQ(mach->text(), "2.5") << "a second point is refused within one commit too";
+}
+
+// A deletion is an edit as a typed key is: one that leaves a number below
+// the box's minimum is held until the user leaves the box. A text refused at
+// once comes back with the selection the refused edit found, so the next key
+// replaces what the user had selected.
+TEST_F(BoxWriter, ADeletionIsHeldAsATypedKeyIs)
+{
+    ToolWindow* shock = openActive("M1_1d_NoSh");
+    QLineEdit* mx = box(shock, "txtMx");
+    QLineEdit* gama = box(shock, "TxtGama");
+    typeOver(mx, "1.5");
+    QTest::keyClick(mx, Qt::Key_Home);
+    QTest::keyClick(mx, Qt::Key_Delete);
+    EXPECT_EQ(mx->text(), ".5");
+    QTest::keyClicks(mx, "2");
+    EXPECT_EQ(mx->text(), "2.5");
+    EXPECT_EQ(box(shock, "txtMy")->text(), "0.5130");
+
+    typeOver(gama, "1.45");
+    gama->setSelection(2, 2);
+    QTest::keyClick(gama, Qt::Key_Delete);
+    QTest::keyClicks(gama, "3");
+    EXPECT_EQ(gama->text(), "1.3");
+    gama->selectAll();
+    QTest::keyClick(gama, Qt::Key_Delete);
+    QTest::keyClicks(gama, "1.2");
+    EXPECT_EQ(gama->text(), "1.2");
+
+    // A cut from the box's menu is held too; leaving the box refuses it.
+    typeOver(mx, "1.5");
+    const QString my = box(shock, "txtMy")->text();
+    mx->setSelection(0, 1);
+    fromMenu(mx, "Cut");
+    EXPECT_EQ(mx->text(), ".5");
+    EXPECT_EQ(box(shock, "txtMy")->text(), my) << "a held number computes nothing";
+    QTest::keyClick(mx, Qt::Key_Tab);
+    EXPECT_EQ(mx->text(), "1.5");
+
+    // A paste is checked at once: the text comes back with its selection.
+    typeOver(mx, "1.5");
+    mx->setSelection(0, 1);
+    pasteFromMenu(mx, "0", false);
+    ASSERT_EQ(mx->text(), "1.5");
+    EXPECT_EQ(mx->selectedText(), "1");
+    QTest::keyClicks(mx, "2");
+    EXPECT_EQ(mx->text(), "2.5");
+    EXPECT_TRUE(rec.messages.isEmpty()) << rec.messages.join("; ").toStdString();
+}
+
+// The "0" written into a box the user emptied stands selected: the next key
+// replaces it.
+TEST_F(BoxWriter, TheZeroOfAnEmptiedBoxIsSelected)
+{
+    ToolWindow* geo = openActive("Geodist");
+    QLineEdit* latDeg = box(geo, "txt_lat_deg_sp");
+    typeOver(latDeg, "45");
+    latDeg->selectAll();
+    QTest::keyClick(latDeg, Qt::Key_Delete);
+    EXPECT_EQ(latDeg->text(), "0");
+    EXPECT_EQ(latDeg->selectedText(), "0");
+    QTest::keyClicks(latDeg, "3");
+    EXPECT_EQ(latDeg->text(), "3");
+    EXPECT_EQ(box(geo, "Txt_dist_ISO")->text(), "333.40");
+
+    for (const char* point : {"sp", "ep"})
+        for (const char* coord : {"lat", "lon"})
+            for (const char* field : {"deg", "min", "sec"}) {
+                QLineEdit* b = box(geo, QString("txt_%1_%2_%3").arg(coord, field, point).toLatin1());
+                SCOPED_TRACE(b->objectName().toStdString());
+                typeOver(b, "4");
+                b->selectAll();
+                QTest::keyClick(b, Qt::Key_Delete);
+                EXPECT_EQ(b->text(), "0");
+                EXPECT_EQ(b->selectedText(), "0");
+            }
+
+    ToolWindow* isen = openActive("M1_1D_IsFl");
+    QLineEdit* mach = box(isen, "txtMach");
+    typeOver(mach, "2");
+    mach->selectAll();
+    QTest::keyClick(mach, Qt::Key_Delete);
+    EXPECT_EQ(mach->selectedText(), "0");
+    QTest::keyClicks(mach, "3");
+    EXPECT_EQ(mach->text(), "3");
+    EXPECT_EQ(box(isen, "TxtPt2Ps")->text(), "36.73");
+}
+
+// A write of the text a box holds already changes nothing: the user's undo
+// and redo stay as they were.
+TEST_F(BoxWriter, WritingTheSameTextKeepsTheUndoHistory)
+{
+    ToolWindow* isen = openActive("M1_1D_IsFl");
+    QLineEdit* mach = box(isen, "txtMach");
+    ASSERT_EQ(mach->text(), "0");
+    pasteFromMenu(mach, "12");
+    ASSERT_EQ(mach->text(), "12");
+    fromMenu(mach, "Undo");
+    ASSERT_EQ(mach->text(), "0");
+    EXPECT_TRUE(mach->isRedoAvailable());
+    fromMenu(mach, "Redo");
+    EXPECT_EQ(mach->text(), "12");
+}
+
+// Every road into a box meets the same filter and the same rule of one
+// message per user action: an input-method commit is an action of its own,
+// and every character of a key's text passes the filter.
+TEST_F(BoxWriter, EveryRoadMeetsTheFilterAndTheMessageRule)
+{
+    ToolWindow* calc = openActive("M1_calc");
+    QLineEdit* x = box(calc, "x_val_result");
+    typeOver(x, "1E308");
+    commit(x, "9");
+    EXPECT_EQ(rec.messages, QStringList{"Overflow"});
+    commit(x, "9");
+    EXPECT_EQ(rec.messages, (QStringList{"Overflow", "Overflow"}));
+    EXPECT_EQ(x->text(), "1E308");
+
+    ToolWindow* geo = openActive("Geodist");
+    QLineEdit* deg = box(geo, "txt_lat_deg_sp");
+    typeOver(deg, "1");
+    pressWithText(deg, Qt::Key_2, "2x");
+    EXPECT_EQ(deg->text(), "12");
+
+    ToolWindow* isen = openActive("M1_1D_IsFl");
+    QLineEdit* gama = box(isen, "TxtGama");
+    typeOver(gama, "1.4");
+    pressWithText(gama, Qt::Key_5, "5.");
+    EXPECT_EQ(gama->text(), "1.45");
+}
+
+// A text beyond the double range goes back to the last readable one, which
+// the window has taken already: the put-back runs no handler, so the action
+// shows the one message of the refusal.
+TEST_F(BoxWriter, APutBackOfTheLastReadableTextRunsNoHandler)
+{
+    ToolWindow* aero = openActive("M1_Atm_Aero");
+    QLineEdit* alt = box(aero, "Txt_alt");
+    typeOver(box(aero, "Txt_Veas"), "361.5");
+    typeOver(alt, "31000000276710000");
+    rec.messages.clear();
+    alt->setCursorPosition(0);
+    pasteFromMenu(alt, "1e", false);
+    EXPECT_EQ(alt->text(), "31000000276710000");
+    EXPECT_EQ(rec.messages, QStringList{"Overflow"});
+}
+
+// A minutes box drops a leading "0" ("05" is 5); a seconds box keeps it, so
+// that "0.5" can be reached by typing 5 after the 0 and then the point.
+TEST_F(BoxWriter, MinutesDropALeadingZeroSecondsKeepIt)
+{
+    ToolWindow* geo = openActive("Geodist");
+    QLineEdit* min = box(geo, "txt_lat_min_sp");
+    typeOver(min, "05");
+    EXPECT_EQ(min->text(), "5");
+    QTest::keyClicks(min, "9");
+    EXPECT_EQ(min->text(), "59");
+    QLineEdit* sec = box(geo, "txt_lon_sec_ep");
+    typeOver(sec, "05");
+    EXPECT_EQ(sec->text(), "05");
 }
 
 // The text field of an editable list is Qt's own: completion and the caret

@@ -69,7 +69,10 @@ TEST(RangeChecks, MinutesAndSeconds)
     EXPECT_EQ(box.text(), "30");
     NumberBox::of(&box).show("05");
     EXPECT_EQ(Funct_txt_check::check_0_59(&box, 12.6), 5);
-    EXPECT_EQ(box.text(), "05");
+    EXPECT_EQ(box.text(), "5");
+    NumberBox::of(&box).show("05");
+    EXPECT_EQ(Funct_txt_check::check_0_5999(&box, 12), 5);
+    EXPECT_EQ(box.text(), "05") << "seconds keep the 0 that 0.5 is typed from";
     for (const char* zero : {"", "0.", "-"}) {
         NumberBox::of(&box).show(zero);
         EXPECT_EQ(Funct_txt_check::check_0_59(&box, 12.6), 0) << zero;

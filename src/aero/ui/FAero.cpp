@@ -14,6 +14,7 @@
 #include "runtime/Parse.h"
 #include "shell/Utilities.h"
 #include "shell/ui/Controls.h"
+#include "shell/ui/Funct_txt_check.h"
 #include "shell/ui/NumberBox.h"
 #include "shell/ui/Twips.h"
 
@@ -159,12 +160,12 @@ void FAero::setupUi(QWidget* body)
     const TabBoxes& en = boxes_[English];
     const TabBoxes& iso = boxes_[Iso];
     // The altitudes and speeds are kept in the models, in one unit for both tabs.
-    const QString signedNumber = QStringLiteral(".-+0123456789");
-    NumberBox& alt = NumberBox::of(en.alt).accepts(signedNumber, QStringLiteral(".-+")).reads();
+    // The altitudes take what the shared numeric filter takes.
+    NumberBox& alt = NumberBox::of(en.alt).accepts(Funct_txt_check::key_numeric).reads();
     connect(&alt, &NumberBox::changed, this, [this] { Txt_alt_Change(); });
-    NumberBox& altIso = NumberBox::of(iso.alt).accepts(signedNumber, QStringLiteral(".-+")).reads();
+    NumberBox& altIso = NumberBox::of(iso.alt).accepts(Funct_txt_check::key_numeric).reads();
     connect(&altIso, &NumberBox::changed, this, [this] { Txt_alt_iso_Change(); });
-    NumberBox& dIsa = NumberBox::of(en.dIsa).accepts(signedNumber).keeps([this] { return dISA; });
+    NumberBox& dIsa = NumberBox::of(en.dIsa).accepts(QStringLiteral(".-+0123456789")).keeps([this] { return dISA; });
     connect(&dIsa, &NumberBox::changed, this, [this] { Txt_dISA_Change(); });
     // The ISO deviation only shows the English one converted; nothing reads it.
     iso.dIsa->setReadOnly(true);
@@ -214,7 +215,7 @@ void FAero::Txt_alt_Change()
 {
     rt::trap([&] {
         const TabBoxes& b = boxes_[English];
-        alt_ft = rt::val(b.alt->text());
+        alt_ft = NumberBox::of(b.alt).number();
         tabAltFt_[English] = alt_ft;
         o_->atm.setzen_hft(alt_ft);
         o_->spd.setzen_hft(alt_ft);
@@ -231,7 +232,7 @@ void FAero::Txt_alt_iso_Change()
     rt::trap([&] {
         const TabBoxes& b = boxes_[Iso];
         Objects& o = *o_;
-        alt_ft = (rt::Checked(rt::val(b.alt->text())) * o.len.m2ft()).v;
+        alt_ft = (rt::Checked(NumberBox::of(b.alt).number()) * o.len.m2ft()).v;
         tabAltFt_[Iso] = alt_ft;
         o.atm.setzen_hft(alt_ft);
         o.spd.setzen_hft(alt_ft);
@@ -251,7 +252,7 @@ void FAero::Txt_alt_iso_Change()
 // The deviation is kept but no result uses it.
 void FAero::Txt_dISA_Change()
 {
-    rt::trap([&] { dISA = rt::val(boxes_[English].dIsa->text()); });
+    rt::trap([&] { dISA = NumberBox::of(boxes_[English].dIsa).number(); });
 }
 
 void FAero::speedKeyUp(Tab tab, Speed read)
@@ -270,7 +271,8 @@ void FAero::speedKeyUp(Tab tab, Speed read)
             return (rt::Checked(x) * (entering ? o.press.Pa2psf() : o.press.psf2Pa())).v;
         };
         const SpeedKind& in = kSpeeds[read];
-        (o.spd.*in.set)(convert(rt::val(boxes[read]->text()), in.unit, true));
+        // The box's number as its controller read it (a held speed's too).
+        (o.spd.*in.set)(convert(NumberBox::of(boxes[read]).number(), in.unit, true));
         for (int s = Mach; s <= Qbar; ++s) {
             if (s == read) continue;
             const SpeedKind& out = kSpeeds[s];

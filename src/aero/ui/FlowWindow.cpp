@@ -1,7 +1,6 @@
 #include "aero/ui/FlowWindow.h"
 
 #include "runtime/Error.h"
-#include "runtime/Parse.h"
 #include "shell/Utilities.h"
 #include "shell/ui/Funct_txt_check.h"
 #include "shell/ui/NumberBox.h"
@@ -19,10 +18,10 @@ FlowWindow::FlowWindow(const QString& name, const QString& title, const FlowLayo
 void FlowWindow::setupUi(QWidget* body)
 {
     ui_ = FlowLayout::build(body, design_);
-    NumberBox& mach = NumberBox::of(ui_.mach).accepts(Funct_txt_check::numericKeys);
+    NumberBox& mach = NumberBox::of(ui_.mach).accepts(Funct_txt_check::key_numeric).within(inputs_.machMinimum);
     mach.keeps([this] { return mach_; });
     connect(&mach, &NumberBox::changed, this, [this] { machChanged(); });
-    NumberBox& gama = NumberBox::of(ui_.gama).accepts(Funct_txt_check::numericKeys);
+    NumberBox& gama = NumberBox::of(ui_.gama).accepts(Funct_txt_check::key_numeric).within(inputs_.gamaMinimum);
     gama.keeps([this] { return gama_; });
     connect(&gama, &NumberBox::changed, this, [this] { TxtGama_Change(); });
 }
@@ -36,18 +35,19 @@ void FlowWindow::Form_Load()
         if (const char* caption = design_.outputs[i].loadedCaption) ui_.outputLabels[i]->setText(caption);
 }
 
-void FlowWindow::changed(QLineEdit* box, double& last, double minimum, double& input)
+void FlowWindow::changed(QLineEdit* box, double& last, double& input)
 {
     rt::trap([&] {
-        last = Funct_txt_check::check_range(box, last, minimum);
-        if (Funct_txt_check::held(box)) return;
-        input = rt::val(box->text());
+        // The minimum is the box's own; a refused number was put back, and the
+        // box's number is then the one put back.
+        last = Funct_txt_check::check_range(box, last);
+        input = NumberBox::of(box).number();
         Fpcalcpopulall();
     });
 }
 
-void FlowWindow::machChanged() { changed(ui_.mach, lastMach_, inputs_.machMinimum, mach_); }
-void FlowWindow::TxtGama_Change() { changed(ui_.gama, lastGama_, inputs_.gamaMinimum, gama_); }
+void FlowWindow::machChanged() { changed(ui_.mach, lastMach_, mach_); }
+void FlowWindow::TxtGama_Change() { changed(ui_.gama, lastGama_, gama_); }
 
 
 void FlowWindow::Fpcalcpopulall()

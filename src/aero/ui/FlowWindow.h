@@ -35,9 +35,9 @@ protected:
     void machChanged();
 
 private:
-    // A box's change: the range check keeps `last`, a held number waits, and
-    // a number the check took becomes the input.
-    void changed(QLineEdit* box, double& last, double minimum, double& input);
+    // A box's change: the range check keeps `last`, and the box's number
+    // (the one the check took, or the one it put back) becomes the input.
+    void changed(QLineEdit* box, double& last, double& input);
 
     const FlowLayout::Design& design_;
     const Inputs inputs_;

@@ -27,6 +27,15 @@ const char* const kPointSuffix[2] = {"sp", "ep"};
 const char* const kListName[2][2] = {{"Cb_lat_NS_sp", "CB_Lon_EW_sp"}, {"CB_Lat_NS_ep", "CB_Lon_EW_ep"}};
 const double kDegreeMax[2] = {90, 359};
 
+// The reading of the one box that takes its whole text as one number: a
+// seconds value it would accept must be the whole text; a text that reads as
+// 0 or out of range by its leading number is the check's to tidy or refuse.
+double wholeSeconds(QStringView text)
+{
+    const double v = rt::val(text);
+    return v > 0 && v <= 59.99 ? rt::cdbl(text) : v;
+}
+
 // Columns of a point frame (twips, inside the frame): deg, min, sec, list.
 // The seconds column takes "59.9999" whole in the desktop font; the others
 // give way to it.
@@ -127,9 +136,13 @@ QPushButton* FGeo::buildPoint(QWidget* body, Point p)
             QLineEdit* box =
                 Controls::textBox(frame, name, "0", Twips::rect(kColLeft[k], kRowTop[c], kColWidth[k], 315));
             box_[p][c][k] = box;
-            NumberBox& n = NumberBox::of(box).accepts(k == Sec ? Funct_txt_check::numericKeys : Funct_txt_check::digitKeys);
+            NumberBox& n = NumberBox::of(box);
+            if (k == Sec) n.accepts(Funct_txt_check::key_numeric);
+            else n.accepts(Funct_txt_check::key_digits);
+            // Minutes and seconds have bounds of their own checks.
+            if (k == Deg) n.within(0, kDegreeMax[c]);
             n.keeps([this, p, c, k] { return entered_[p][c][k]; },
-                    strictBox(p, c, k) ? NumberBox::Reading(rt::cdbl) : NumberBox::Reading());
+                    strictBox(p, c, k) ? NumberBox::Reading(wholeSeconds) : NumberBox::Reading());
             connect(&n, &NumberBox::changed, this, [this, p, c, k] { txt_Change(p, c, k); });
         }
         auto* list = new QComboBox(frame);
@@ -190,7 +203,7 @@ void FGeo::Form_Load()
     for (Point p : {StartPoint, EndPoint})
         for (Coord c : {Lat, Lon}) {
             double& deg = accepted_[p][c][Deg];
-            deg = Funct_txt_check::check_range(box_[p][c][Deg], deg, 0, kDegreeMax[c]);
+            deg = Funct_txt_check::check_range(box_[p][c][Deg], deg);
             for (Field k : {Min, Sec}) accepted_[p][c][k] = Funct_txt_check::check_0_59(box_[p][c][k], accepted_[p][c][k]);
         }
 
@@ -203,22 +216,23 @@ void FGeo::Form_Load()
 void FGeo::txt_Change(Point p, Coord c, Field k)
 {
     rt::trap([&] {
-        QLineEdit* box = box_[p][c][k];
+        NumberBox& box = NumberBox::of(box_[p][c][k]);
         // The point takes degrees and minutes as whole numbers, a half to the
         // even one. A fraction (pasted past the digit filter) gives way to the
         // whole number, whose own change handling checks and places it.
         if (k != Sec) {
-            const double v = rt::val(box->text());
+            const double v = box.number();
             const double whole = std::nearbyint(v) + 0.0; // no "-0"
             if (whole != v) {
-                NumberBox::of(box).show(rt::str(whole));
+                box.show(rt::str(whole));
                 return;
             }
         }
         accepted_[p][c][k] = rangeCheck(p, c, k);
-        // This one box reads its whole text as one number; a text that is not
-        // one is an error that leaves the point where it was.
-        entered_[p][c][k] = strictBox(p, c, k) ? rt::cdbl(box->text()) : rt::val(box->text());
+        // The box's number by its reading (a text the strict box cannot read
+        // as one number never gets here: its controller reported it), or the
+        // number the check put back.
+        entered_[p][c][k] = box.number();
         place(p, c);
         Fcalculate_dist();
     });
@@ -231,7 +245,7 @@ double FGeo::rangeCheck(Point p, Coord c, Field k)
     QLineEdit* box = box_[p][c][k];
     double& accepted = accepted_[p][c][k];
     switch (k) {
-    case Deg: return Funct_txt_check::check_range(box, accepted, 0, kDegreeMax[c]);
+    case Deg: return Funct_txt_check::check_range(box, accepted);
     case Min: return Funct_txt_check::check_0_59(box, accepted);
     case Sec: return Funct_txt_check::check_0_5999(box, accepted);
     }

@@ -11,50 +11,56 @@
 
 namespace Funct_txt_check {
 
-const NumberBox::Keys numericKeys{QStringLiteral(".-+0123456789"), QStringLiteral(".-+")};
-const NumberBox::Keys digitKeys{QStringLiteral("0123456789"), QString()};
+void key_numeric(int& keyAscii, QStringView text)
+{
+    static const NumberBox::Keys keys{QStringLiteral(".-+0123456789"), QStringLiteral(".-+")};
+    keys.filter(keyAscii, text);
+}
 
-void key_numeric(int& keyAscii, const QLineEdit* box) { numericKeys.filter(keyAscii, box->text()); }
+void key_numeric(int& keyAscii, const QLineEdit* box) { key_numeric(keyAscii, QStringView(box->text())); }
 
-void key_digits(int& keyAscii) { digitKeys.filter(keyAscii, QString()); }
+void key_digits(int& keyAscii)
+{
+    static const NumberBox::Keys keys{QStringLiteral("0123456789"), QString()};
+    keys.filter(keyAscii, QStringView());
+}
 
 namespace {
-double checkBounded(QLineEdit* box, double restore, double upper, std::optional<double> d)
+double checkBounded(QLineEdit* box, double restore, double upper, std::optional<double> d, bool dropLeadingZero)
 {
     // An unreadable text (an overflow) is the caller's to report: its change
     // handling is then abandoned and the accepted value stays as it was.
-    const double v = rt::val(box->text());
+    NumberBox& n = NumberBox::of(box);
+    const double v = n.number();
     if (v > upper || v < 0) {
-        NumberBox::of(box).putBack(Utilities::format_result(restore, d));
+        n.putBack(Utilities::format_result(restore, d));
         return restore;
     }
-    if (v != 0) return v;
-    NumberBox::of(box).show(QStringLiteral("0"));
+    if (v != 0) {
+        const QString t = box->text();
+        if (dropLeadingZero && t.startsWith(u'0')) n.show(t.mid(1));
+        return v;
+    }
+    n.show(QStringLiteral("0"));
     return 0;
 }
 } // namespace
 
-double check_0_59(QLineEdit* box, double restore) { return checkBounded(box, restore, 59, 0); }
-double check_0_5999(QLineEdit* box, double restore) { return checkBounded(box, restore, 59.99, std::nullopt); }
-
-bool held(const QLineEdit* box)
+double check_0_59(QLineEdit* box, double restore) { return checkBounded(box, restore, 59, 0, true); }
+double check_0_5999(QLineEdit* box, double restore)
 {
-    const NumberBox* n = NumberBox::find(box);
-    return n && n->held();
+    return checkBounded(box, restore, 59.99, std::nullopt, false);
 }
 
 double check_range(QLineEdit* box, double& value, std::optional<double> minimum, std::optional<double> maximum,
                    std::optional<double> d)
 {
     rt::trap([&] {
-        const double places = d.value_or(0);
-        double v = rt::val(box->text());
-        // A prefix of a number above the minimum may read below it ("1" of
-        // "1.3"): while the user types, such a number is held, not refused.
         NumberBox& n = NumberBox::of(box);
-        const bool holding = n.typing() && minimum && v < *minimum && !(maximum && v > *maximum);
-        n.setHeld(holding);
-        if (holding) return;
+        if (!minimum) minimum = n.minimum();
+        if (!maximum) maximum = n.maximum();
+        const double places = d.value_or(0);
+        double v = n.number();
         bool refused = false;
         auto restore = [&] {
             v = value;
@@ -70,7 +76,7 @@ double check_range(QLineEdit* box, double& value, std::optional<double> minimum,
         if (!refused) {
             value = v;
             const QString t = box->text();
-            if (rt::val(t) == 0) {
+            if (v == 0) {
                 if (t.left(2) == QLatin1String("00")) n.show(QStringLiteral("0"));
                 else if (t.mid(1, 1) != QLatin1String(".")) n.show(QStringLiteral("0"));
             }

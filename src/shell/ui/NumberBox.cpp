@@ -8,6 +8,7 @@
 #include <QFocusEvent>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
+#include <QKeySequence>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QScopedValueRollback>
@@ -66,6 +67,7 @@ void NumberBox::Keys::filter(int& keyAscii, QStringView text) const
 
 NumberBox::NumberBox(QLineEdit* box) : QObject(box), box_(box), lastReadable_(box->text())
 {
+    current_ = lastRead_ = readText(box->text());
     setObjectName(kName);
     box->setCursorPosition(0);
     box->installEventFilter(this);
@@ -96,13 +98,32 @@ void NumberBox::attachAll(QWidget* root)
 
 NumberBox& NumberBox::accepts(const Keys& keys)
 {
-    keys_ = [keys] { return keys; };
+    filter_ = [keys](int& k, QStringView text) { keys.filter(k, text); };
     return *this;
 }
 
 NumberBox& NumberBox::accepts(std::function<Keys()> keysNow)
 {
-    keys_ = std::move(keysNow);
+    filter_ = [keysNow = std::move(keysNow)](int& k, QStringView text) { keysNow().filter(k, text); };
+    return *this;
+}
+
+NumberBox& NumberBox::accepts(TextFilter filter)
+{
+    filter_ = filter;
+    return *this;
+}
+
+NumberBox& NumberBox::accepts(CharFilter filter)
+{
+    filter_ = [filter](int& k, QStringView) { filter(k); };
+    return *this;
+}
+
+NumberBox& NumberBox::within(std::optional<double> minimum, std::optional<double> maximum)
+{
+    minimum_ = minimum;
+    maximum_ = maximum;
     return *this;
 }
 
@@ -129,6 +150,7 @@ NumberBox& NumberBox::reads(Reading read)
     reads_ = true;
     read_ = std::move(read);
     lastReadable_ = box_->text();
+    current_ = lastRead_ = readText(lastReadable_);
     return *this;
 }
 
@@ -150,17 +172,26 @@ void NumberBox::putBack(const QString& text) { write(text, Write::PutBack); }
 
 void NumberBox::write(const QString& text, Write kind)
 {
-    const bool whole = lettingGo_ > 0;
-    const std::optional<int> at = whole || !userChange_ ? std::nullopt
-                                  : std::optional<int>(kind == Write::PutBack ? caretAtEdit_ : caretAfterEdit_);
+    // Qt's setText would clear the user's undo and redo and move the caret
+    // even where the text stands already.
+    if (text == box_->text()) return;
+    const bool whole = lettingGo_ > 0 || (userChange_ && kind == Write::Shown && userText_.isEmpty());
     {
         Deeper writing(writing_);
         box_->setText(text);
     }
-    // Also where the text stood already: Qt then sends no change but still
-    // moves the caret to the end.
-    if (whole) selectWhole();
-    else box_->setCursorPosition(std::min(at.value_or(0), int(box_->text().size())));
+    const auto n = int(box_->text().size());
+    if (whole) {
+        selectWhole();
+    } else if (!userChange_) {
+        box_->setCursorPosition(0);
+    } else if (kind == Write::PutBack) {
+        const int anchor = std::min(anchorAtEdit_, n), caret = std::min(caretAtEdit_, n);
+        if (anchor == caret) box_->setCursorPosition(caret);
+        else box_->setSelection(anchor, caret - anchor);
+    } else {
+        box_->setCursorPosition(std::min(caretAfterEdit_, n));
+    }
 }
 
 void NumberBox::selectWhole()
@@ -185,35 +216,77 @@ void NumberBox::textChanged(const QString& text)
     }
     caretAfterEdit_ = box_->cursorPosition();
     Deeper handling(userChange_);
+    QScopedValueRollback<QString> edit(userText_, text);
     readAndReport(text, true);
+}
+
+NumberBox::Read NumberBox::readText(const QString& text) const
+{
+    try {
+        return {read_ ? read_(text) : rt::val(text), std::nullopt};
+    } catch (const rt::RuntimeError& e) {
+        // A text beyond the double range reads as the infinity on its side.
+        const double inf = std::numeric_limits<double>::infinity();
+        return {text.trimmed().startsWith(u'-') ? -inf : inf, e.code()};
+    }
+}
+
+double NumberBox::number() const
+{
+    const Read r = reads_ ? current_ : readText(box_->text());
+    if (r.error) throw rt::RuntimeError(*r.error);
+    return r.value;
+}
+
+// The user's edit that may hold a number below the minimum: a key (a typed
+// character, Delete) or an input-method commit, or a cut or deletion from the
+// box's menu, which leaves the text less the selection the gesture found.
+bool NumberBox::heldEdit(const QString& text) const
+{
+    if (keyEdit_) return true;
+    const int from = std::min(anchorAtEdit_, caretAtEdit_), length = std::abs(caretAtEdit_ - anchorAtEdit_);
+    return length > 0 && text == textAtEdit_.left(from) + textAtEdit_.mid(from + length);
 }
 
 void NumberBox::readAndReport(const QString& text, bool byUser)
 {
     if (!reads_) return;
-    double value = 0;
-    bool readable = true;
-    try {
-        value = rt::val(text);
-    } catch (const rt::RuntimeError& e) {
-        if (e.code() != rt::Err::Overflow) throw;
+    // The last readable text put back: the window has taken it already.
+    if (restoring_) {
+        current_ = lastRead_;
+        return;
+    }
+    current_ = readText(text);
+    if (current_.error) {
+        const rt::RuntimeError e(*current_.error);
+        if (e.code() != rt::Err::Overflow) {
+            // A text the box's reading refuses as no number is an error of
+            // the change, reported as its handler would report it.
+            rt::report(e);
+            return;
+        }
         // The user's text goes back; the program's own is never refused.
         if (keepsReadable_ && byUser) {
             rt::report(e);
+            Deeper restoring(restoring_);
             putBack(lastReadable_);
             return;
         }
-        readable = false;
-        value = text.trimmed().startsWith(u'-') ? -std::numeric_limits<double>::infinity()
-                                                : std::numeric_limits<double>::infinity();
+    } else {
+        lastReadable_ = text;
+        lastRead_ = current_;
     }
-    if (readable) lastReadable_ = text;
+    const double value = current_.value;
+    // A prefix of a number above the minimum may read below it ("1" of
+    // "1.3"): while the user edits, such a number is held, not refused.
+    held_ = byUser && minimum_ && value < *minimum_ && !(maximum_ && value > *maximum_) && heldEdit(text);
+    if (held_) return;
     emit changed(value);
     if (byUser) emit edited(value);
 }
 
-// A number held below its minimum goes to the window once more, no longer as
-// typing, so that the window refuses it.
+// A number held below its minimum goes to the window, no longer as an edit,
+// so that the window refuses it.
 void NumberBox::letGo()
 {
     if (!held_) return;
@@ -222,9 +295,15 @@ void NumberBox::letGo()
     readAndReport(box_->text(), false);
 }
 
-void NumberBox::noteCaret()
+void NumberBox::noteEdit()
 {
-    caretAtEdit_ = box_->hasSelectedText() ? box_->selectionStart() : box_->cursorPosition();
+    textAtEdit_ = box_->text();
+    caretAtEdit_ = box_->cursorPosition();
+    anchorAtEdit_ = caretAtEdit_;
+    if (box_->hasSelectedText()) {
+        const int start = box_->selectionStart(), end = start + int(box_->selectedText().size());
+        anchorAtEdit_ = caretAtEdit_ == start ? end : start;
+    }
 }
 
 bool NumberBox::eventFilter(QObject*, QEvent* e)
@@ -246,7 +325,10 @@ bool NumberBox::eventFilter(QObject*, QEvent* e)
         // and a paste from the menu or typing on after coming back goes into
         // the held text. A closing window has dropped it (windowCloses).
         const Qt::FocusReason r = static_cast<QFocusEvent*>(e)->reason();
-        if (r != Qt::PopupFocusReason && r != Qt::ActiveWindowFocusReason) letGo();
+        if (r != Qt::PopupFocusReason && r != Qt::ActiveWindowFocusReason) {
+            keyEdit_ = false;
+            letGo();
+        }
         return false;
     }
     case QEvent::KeyRelease:
@@ -259,10 +341,15 @@ bool NumberBox::eventFilter(QObject*, QEvent* e)
     case QEvent::KeyPress: return keyPress(static_cast<QKeyEvent*>(e));
     case QEvent::InputMethod: return inputMethod(static_cast<QInputMethodEvent*>(e));
     case QEvent::ContextMenu:
-    case QEvent::Drop: noteCaret(); return false;
+    case QEvent::Drop:
+        keyEdit_ = false;
+        noteEdit();
+        return false;
     case QEvent::MouseButtonPress:
-        // The middle button pastes the selection of the desktop.
-        if (static_cast<QMouseEvent*>(e)->button() == Qt::MiddleButton) noteCaret();
+        // The middle button pastes the selection of the desktop; the left one
+        // may drag a selection within the box.
+        keyEdit_ = false;
+        noteEdit();
         return false;
     default: return false;
     }
@@ -273,31 +360,43 @@ bool NumberBox::keyPress(QKeyEvent* k)
     int code = k->key();
     if (code == Qt::Key_Return || code == Qt::Key_Enter) letGo();
     if (down_) down_(code, shiftState(k));
-    noteCaret();
+    noteEdit();
+    // A paste is checked at once, whichever way it comes.
+    keyEdit_ = !k->matches(QKeySequence::Paste);
     const QString text = k->text();
     // Tab moves the focus and Delete edits: like arrows, they type no character.
     const bool typesNothing = code == Qt::Key_Tab || code == Qt::Key_Backtab || code == Qt::Key_Delete;
-    if ((!press_ && !keys_) || text.isEmpty() || typesNothing) return false;
-    const int typed = int(text.toUcs4().value(0));
-    int ascii = typed;
-    // The keypad's decimal key types "," on a decimal-comma keyboard;
-    // every number here is written with ".", so that key types one.
-    if ((k->modifiers() & Qt::KeypadModifier) && ascii == ',') ascii = '.';
-    if (press_) press_(ascii);
-    if (ascii != 0 && keys_) keys_().filter(ascii, box_->text());
-    if (ascii == 0) return true;
-    // The box takes the character now, marked as typed, so that the window
-    // can hold a number typed below its minimum. A character the filter
-    // changed is the one the box takes.
-    QScopedValueRollback<bool> mark(typing_, true);
-    if (ascii == typed) {
+    if ((!press_ && !filter_) || text.isEmpty() || typesNothing) return false;
+    const QString taken = filtered(text, k->modifiers() & Qt::KeypadModifier);
+    if (taken.isEmpty()) return true;
+    // The box takes the characters now, as an edit, so that the window can
+    // hold a number typed below its minimum. Characters the filter changed
+    // or refused leave the box the ones it let through.
+    if (taken == text) {
         box_->event(k);
     } else {
-        QKeyEvent changed(QEvent::KeyPress, ascii == '.' ? int(Qt::Key_Period) : code, k->modifiers(), textOf(ascii),
-                          k->isAutoRepeat(), k->count());
+        QKeyEvent changed(QEvent::KeyPress, taken == QLatin1String(".") ? int(Qt::Key_Period) : code, k->modifiers(),
+                          taken, k->isAutoRepeat(), k->count());
         box_->event(&changed);
     }
     return true;
+}
+
+QString NumberBox::filtered(const QString& text, bool keypad) const
+{
+    const QString before = box_->text();
+    QString taken;
+    for (const char32_t c : text.toUcs4()) {
+        int code = int(c);
+        // The keypad's decimal key types "," on a decimal-comma keyboard;
+        // every number here is written with ".", so that key types one.
+        if (keypad && code == ',') code = '.';
+        if (press_) press_(code);
+        const QString soFar = before + taken;
+        if (code > 0 && filter_) filter_(code, soFar);
+        if (code > 0) taken += textOf(code);
+    }
+    return taken;
 }
 
 // What an input method commits is typed: each character passes the filter as
@@ -305,17 +404,10 @@ bool NumberBox::keyPress(QKeyEvent* k)
 bool NumberBox::inputMethod(QInputMethodEvent* e)
 {
     const QString commit = e->commitString();
-    if ((!press_ && !keys_) || commit.isEmpty()) return false;
-    noteCaret();
-    const QString before = box_->text();
-    QString taken;
-    for (const char32_t c : commit.toUcs4()) {
-        int code = int(c);
-        if (press_) press_(code);
-        if (code != 0 && keys_) keys_().filter(code, before + taken);
-        if (code != 0) taken += textOf(code);
-    }
-    QScopedValueRollback<bool> mark(typing_, true);
+    if ((!press_ && !filter_) || commit.isEmpty()) return false;
+    noteEdit();
+    keyEdit_ = true;
+    const QString taken = filtered(commit, false);
     if (taken == commit) {
         box_->event(e);
     } else {
@@ -335,14 +427,9 @@ std::optional<NumberBox::Disagreement> NumberBox::disagreement() const
 {
     if (!kept_ || held_) return std::nullopt;
     const double k = kept_();
-    double shown = 0;
-    try {
-        shown = read_ ? read_(box_->text()) : rt::val(box_->text());
-    } catch (const rt::RuntimeError& e) {
-        // A text beyond the double range is never a number the window holds.
-        if (e.code() == rt::Err::Overflow) return Disagreement{box_, k, std::numeric_limits<double>::infinity()};
-        return std::nullopt;
-    }
+    // A text beyond the double range is never a number the window holds.
+    if (current_.error && *current_.error != rt::Err::Overflow) return std::nullopt;
+    const double shown = current_.error ? std::numeric_limits<double>::infinity() : current_.value;
     if (k == shown) return std::nullopt;
     return Disagreement{box_, k, shown};
 }

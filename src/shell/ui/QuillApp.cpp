@@ -35,6 +35,7 @@ bool QuillApp::startsUserAction(QEvent::Type t)
 {
     switch (t) {
     case QEvent::KeyPress: // its release belongs to it
+    case QEvent::InputMethod: // a commit is typing, as a key press is
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonDblClick:
     case QEvent::Wheel:

@@ -128,13 +128,13 @@ void FCalculator::Form_Load()
 void FCalculator::x_val_result_Change()
 {
     Lbl_error->clear();
-    rt::trap([&] { x = rt::val(x_val_result->text()); });
+    rt::trap([&] { x = NumberBox::of(x_val_result).number(); });
 }
 
 void FCalculator::y_val_Change()
 {
     Lbl_error->clear();
-    rt::trap([&] { y = rt::val(y_val->text()); });
+    rt::trap([&] { y = NumberBox::of(y_val).number(); });
 }
 
 void FCalculator::operate(const Operation& compute, bool reportsDivision)
