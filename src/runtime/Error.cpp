@@ -30,7 +30,7 @@ MessageSink& sink()
 
 struct ActionState {
     int depth = 0;
-    QStringList shown; // in the current action
+    bool shown = false; // a message, in the current action
 };
 ActionState& action()
 {
@@ -45,8 +45,10 @@ void showMessage(const QString& text)
 {
     ActionState& a = action();
     if (a.depth > 0) {
-        if (a.shown.contains(text)) return;
-        a.shown.append(text);
+        // The first message tells the user the action failed; what failed
+        // after it, in the same action, follows from that one.
+        if (a.shown) return;
+        a.shown = true;
     }
     sink()(text);
 }
@@ -54,7 +56,7 @@ void showMessage(const QString& text)
 UserAction::UserAction(bool starts)
 {
     ActionState& a = action();
-    if (starts && a.depth == 0) a.shown.clear();
+    if (starts && a.depth == 0) a.shown = false;
     ++a.depth;
 }
 

@@ -44,8 +44,8 @@ inline void report(const RuntimeError& e) { showMessage(e.description()); }
 
 // One user action: a key press with its release, a paste, a click or a list
 // pick, with everything that runs nested inside it. While one is being
-// dispatched the reporter shows a given message at most once; different
-// messages each once, in order. Messages raised outside any dispatch (a
+// dispatched the reporter shows at most one message, the first raised.
+// Messages raised outside any dispatch (a
 // model driven directly) are all shown. The application's event dispatch
 // opens one per event; `starts` marks an event that begins a new action
 // (it counts only at the outermost level: a modal box's own events belong
