@@ -8,7 +8,7 @@
 #include "runtime/NumText.h"
 #include "runtime/Parse.h"
 #include "runtime/RtMath.h"
-#include "shell/Utilities.h"
+#include "runtime/Utilities.h"
 
 #include <QString>
 #include <QStringView>

@@ -1,9 +1,9 @@
 #include "geo/VVector.h"
 
+#include "runtime/Calculator.h"
 #include "runtime/Checked.h"
 #include "runtime/Error.h"
 #include "runtime/RtMath.h"
-#include "shell/Calculator.h"
 
 #include <algorithm>
 #include <cmath>

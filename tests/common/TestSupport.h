@@ -2,9 +2,11 @@
 // Shared helpers of the tests: QString printing, finding controls by name
 // (a missing one fails its test), pasting and dropping as the user does.
 #include "WindowCatalog.h"
+#include "shell/ui/FPropaganda.h"
 #include "shell/ui/Forms.h"
 #include "shell/ui/MDIForm1.h"
 #include "shell/ui/ToolWindow.h"
+#include "shell/ui/Wforms.h"
 
 #include <QAbstractScrollArea>
 #include <QAction>
@@ -200,9 +202,18 @@ inline bool inAFreshProgram(const QStringList& environment = {})
     return false;
 }
 
-// Unloads every tool window but the information window, which goes with the frame.
+// Unloads every tool window but the information window, which goes with the
+// frame; where a test has changed that one's text, it is loaded afresh, so
+// that the next test finds the text the program starts with.
 inline void unloadToolWindows()
 {
     for (ToolWindow* w : Forms::loaded())
         if (w->objectName() != "FPropaganda") w->unload();
+    FPropaganda* info = Forms::existing<FPropaganda>();
+    if (!info || !info->isLoaded()) return;
+    const auto* text = info->findChild<QPlainTextEdit*>("Text1");
+    if (text && text->toPlainText() != info->lines().join(u'\n') + u'\n') {
+        info->unload();
+        Wforms::show_info_form();
+    }
 }

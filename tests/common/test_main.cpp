@@ -8,6 +8,7 @@
 #include "TestSupport.h"
 
 #include <QLocale>
+#include <QWindow>
 #include <clocale>
 #include <cstdio>
 #include <utility>
@@ -64,6 +65,29 @@ private:
     bool failed_ = false;
 };
 
+// A window hidden while it is the active one stays the offscreen platform's
+// active window, where a desktop's window manager hands activation on. Shown
+// again by a later test, it would not be activated anew, and its focus would
+// go to no control. After each test no hidden window is left active: a
+// window of our own takes the activation and goes with it.
+class NoHiddenActiveWindow : public ::testing::EmptyTestEventListener {
+public:
+    void OnTestEnd(const ::testing::TestInfo&) override
+    {
+        QWindow* active = QGuiApplication::focusWindow();
+        if (!active || active->isVisible()) return;
+        {
+            QWindow standIn;
+            standIn.setFlags(Qt::Tool | Qt::FramelessWindowHint);
+            standIn.resize(1, 1);
+            standIn.show();
+            standIn.requestActivate();
+            (void)QTest::qWaitForWindowActive(&standIn);
+        }
+        QApplication::processEvents();
+    }
+};
+
 } // namespace
 
 
@@ -83,6 +107,7 @@ int main(int argc, char** argv)
         ::testing::AddGlobalTestEnvironment(new NamedDesktop(qEnvironmentVariable("QM_EXPECT_LOCALE")));
     auto* strays = new NoStrayWrites; // the listeners' list owns it
     ::testing::UnitTest::GetInstance()->listeners().Append(strays);
+    ::testing::UnitTest::GetInstance()->listeners().Append(new NoHiddenActiveWindow);
     const int failed = RUN_ALL_TESTS();
     return failed || strays->failed() ? 1 : 0;
 }

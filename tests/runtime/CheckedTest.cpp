@@ -1,3 +1,4 @@
+#include "runtime/Calculator.h"
 #include "runtime/Checked.h"
 #include "runtime/Error.h"
 
@@ -86,6 +87,22 @@ TEST(CheckedArithmetic, AnIntermediateOverflowIsNotHidden)
 {
     EXPECT_EQ(1 / (1e200 * 1e200), 0);
     EXPECT_EQ(raised([] { return (Checked(1) / (Checked(1e200) * 1e200)).v; }), "Overflow");
+}
+
+TEST(ArcFunctions, ExactAtTheEndsAndAnErrorBeyond)
+{
+    const double pi = 4 * std::atan(1.0);
+    EXPECT_NEAR(Calculator::arcsin(0.5), pi / 6, 1e-15);
+    EXPECT_NEAR(Calculator::arccos(0.5), pi / 3, 1e-15);
+    EXPECT_EQ(Calculator::arcsin(1), pi / 2);
+    EXPECT_EQ(Calculator::arcsin(-1), -pi / 2);
+    EXPECT_EQ(Calculator::arccos(1), 0);
+    EXPECT_EQ(Calculator::arccos(-1), pi);
+    EXPECT_EQ(Calculator::arcsin(0), 0);
+    EXPECT_EQ(Calculator::arccos(0), pi / 2);
+    rt::MessageRecorder rec;
+    EXPECT_EQ(Calculator::arcsin(1.5), 0);
+    EXPECT_EQ(rec.messages, QStringList{"Invalid procedure call or argument"});
 }
 
 } // namespace

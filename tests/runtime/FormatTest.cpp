@@ -1,7 +1,7 @@
 #include "runtime/Error.h"
 #include "runtime/Format.h"
 #include "runtime/NumText.h"
-#include "shell/Utilities.h"
+#include "runtime/Utilities.h"
 
 #include "TestSupport.h"
 

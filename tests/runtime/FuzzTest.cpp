@@ -4,7 +4,7 @@
 #include "runtime/Format.h"
 #include "runtime/NumText.h"
 #include "runtime/Parse.h"
-#include "shell/Utilities.h"
+#include "runtime/Utilities.h"
 
 #include "TestSupport.h"
 

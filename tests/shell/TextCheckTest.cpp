@@ -1,5 +1,4 @@
 #include "runtime/Error.h"
-#include "shell/Calculator.h"
 #include "shell/ui/Funct_txt_check.h"
 #include "shell/ui/NumberBox.h"
 
@@ -118,22 +117,6 @@ TEST(RangeChecks, AnOverflowingTextIsReportedAndTheValueKept)
     EXPECT_EQ(rec.messages, QStringList{"Overflow"});
     EXPECT_EQ(Funct_txt_check::frac_part(2.75), 0.75);
     EXPECT_NEAR(Funct_txt_check::frac_part(-2.3), -0.3, 1e-15);
-}
-
-TEST(ArcFunctions, ExactAtTheEndsAndAnErrorBeyond)
-{
-    const double pi = 4 * std::atan(1.0);
-    EXPECT_NEAR(Calculator::arcsin(0.5), pi / 6, 1e-15);
-    EXPECT_NEAR(Calculator::arccos(0.5), pi / 3, 1e-15);
-    EXPECT_EQ(Calculator::arcsin(1), pi / 2);
-    EXPECT_EQ(Calculator::arcsin(-1), -pi / 2);
-    EXPECT_EQ(Calculator::arccos(1), 0);
-    EXPECT_EQ(Calculator::arccos(-1), pi);
-    EXPECT_EQ(Calculator::arcsin(0), 0);
-    EXPECT_EQ(Calculator::arccos(0), pi / 2);
-    rt::MessageRecorder rec;
-    EXPECT_EQ(Calculator::arcsin(1.5), 0);
-    EXPECT_EQ(rec.messages, QStringList{"Invalid procedure call or argument"});
 }
 
 } // namespace

@@ -1,7 +1,7 @@
 #include "aero/ui/FlowWindow.h"
 
 #include "runtime/Error.h"
-#include "shell/Utilities.h"
+#include "runtime/Utilities.h"
 #include "shell/ui/Funct_txt_check.h"
 #include "shell/ui/NumberBox.h"
 

@@ -21,7 +21,6 @@
 #include "conversion/ui/CaptionRow.h"
 #include "conversion/ui/Fill_lists.h"
 #include "runtime/Error.h"
-#include "shell/Utilities.h"
 #include "shell/ui/Controls.h"
 #include "shell/ui/NumberBox.h"
 #include "shell/ui/Twips.h"
@@ -160,7 +159,6 @@ void FConversion::setupUi(QWidget* body)
     NumberBox& a = NumberBox::of(Txt_A).takesAnyText();
     a.accepts([this] { return inputKeys(); }).onKeyUp([this](int& k, int s) { Txt_A_KeyUp(k, s); });
     connect(&a, &NumberBox::changed, this, [this] { Txt_A_Change(); });
-    NumberBox::of(Txt_B).onKeyDown([this](int& k, int s) { Txt_B_KeyDown(k, s); });
 }
 
 void FConversion::Form_Load()
@@ -212,8 +210,6 @@ NumberBox::Keys FConversion::inputKeys() const
 void FConversion::Txt_A_KeyUp(int&, int) { recalculate(Conversions->currentIndex()); }
 
 void FConversion::Txt_A_Change() { recalculate(Conversions->currentIndex()); }
-
-void FConversion::Txt_B_KeyDown(int& keyCode, int shift) { Utilities::keep_key(keyCode, shift); }
 
 void FConversion::list_Click(int t) { recalculate(t); }
 

@@ -34,7 +34,6 @@ public:
     NumberBox::Keys inputKeys() const;
     void Txt_A_KeyUp(int& keyCode, int shift);
     void Txt_A_Change();
-    void Txt_B_KeyDown(int& keyCode, int shift);
     void list_Click(int tab);   // the click of either list of `tab`'s pair
 
     // The window's record of the current tab (written at load and on tab changes).

@@ -3,7 +3,7 @@
 #include "runtime/Error.h"
 #include "runtime/NumText.h"
 #include "runtime/Parse.h"
-#include "shell/Utilities.h"
+#include "runtime/Utilities.h"
 #include "shell/ui/Controls.h"
 #include "shell/ui/Funct_txt_check.h"
 #include "shell/ui/NumberBox.h"

@@ -95,19 +95,22 @@ bool altCommand(const QKeyEvent* k)
     return int(k->text().at(0).toUpper().unicode()) == k->key();
 }
 
-// Takes the character off a key press and leaves it a key: key-down
-// handlers and the parents still see it, and its shortcut has had its turn.
-class KeyWithoutText : public QKeyEvent {
-public:
-    static void strip(QKeyEvent* k) { k->*(&KeyWithoutText::m_text) = QString(); }
-};
-
 } // namespace
 
 bool QuillApp::notify(QObject* receiver, QEvent* e)
 {
-    if (e->type() == QEvent::KeyPress && takesTyping(receiver) && altCommand(static_cast<QKeyEvent*>(e)))
-        KeyWithoutText::strip(static_cast<QKeyEvent*>(e));
+    // The box gets, in place of the key pressed, the same key without its
+    // character: key-down handlers and the parents still see a key, and its
+    // shortcut has had its turn before. The key pressed learns whether it was taken.
+    if (e->type() == QEvent::KeyPress && takesTyping(receiver) && altCommand(static_cast<QKeyEvent*>(e))) {
+        const auto& k = *static_cast<QKeyEvent*>(e);
+        QKeyEvent bare(k.type(), k.key(), k.modifiers(), k.nativeScanCode(), k.nativeVirtualKey(), k.nativeModifiers(),
+                       QString(), k.isAutoRepeat(), k.count(), k.device());
+        bare.setTimestamp(k.timestamp());
+        const bool taken = notify(receiver, &bare);
+        e->setAccepted(bare.isAccepted());
+        return taken;
+    }
     const bool starts = startsUserAction(e->type());
     if (starts && g_depth == 0) g_actionWindow = windowOf(receiver);
     rt::UserAction action(starts);

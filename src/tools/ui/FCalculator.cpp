@@ -1,11 +1,11 @@
 #include "tools/ui/FCalculator.h"
 
+#include "runtime/Calculator.h"
 #include "runtime/Checked.h"
 #include "runtime/Error.h"
 #include "runtime/Parse.h"
 #include "runtime/RtMath.h"
-#include "shell/Calculator.h"
-#include "shell/Utilities.h"
+#include "runtime/Utilities.h"
 #include "shell/ui/Controls.h"
 #include "shell/ui/NumberBox.h"
 #include "shell/ui/Twips.h"

@@ -1,4 +1,4 @@
-#include "shell/Utilities.h"
+#include "runtime/Utilities.h"
 
 #include "runtime/Error.h"
 #include "runtime/Format.h"
@@ -30,7 +30,5 @@ QString format_result(double x, std::optional<double> d)
     rt::trap([&] { out = rt::format(x, result_pattern(x, d)); });
     return out;
 }
-
-void keep_key(int&, int) {}
 
 } // namespace Utilities

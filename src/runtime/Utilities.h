@@ -1,4 +1,6 @@
 #pragma once
+// The text every computed number is shown by: a pattern of rt::format chosen
+// from the number, or fixed by a count of decimals.
 #include <QString>
 #include <optional>
 
@@ -11,8 +13,5 @@ QString format_result(double x, std::optional<double> d = std::nullopt);
 
 // The pattern format_result would use.
 QString result_pattern(double x, std::optional<double> d = std::nullopt);
-
-// Key-down hook of the conversion window's output box; deliberately inert.
-void keep_key(int& keyCode, int shift);
 
 } // namespace Utilities

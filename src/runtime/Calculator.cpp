@@ -1,4 +1,4 @@
-#include "shell/Calculator.h"
+#include "runtime/Calculator.h"
 
 #include "runtime/Error.h"
 #include "runtime/RtMath.h"
