@@ -258,7 +258,7 @@ TEST(UnitConverters, ResultsBeyondTheDoubleRangeAreOverflowErrors)
 // edited but not run again, or a case edited by hand, fails here.
 TEST(UnitConverters, TheCasesAreWhatTheirGeneratorWrites)
 {
-    const QDir here = QFileInfo(QStringLiteral(__FILE__)).absoluteDir();
+    const QDir here(QStringLiteral(QM_SOURCE_DIR "/tests/conversion"));
     QProcess python;
     python.start(QStringLiteral("python3"), {here.filePath(QStringLiteral("make_unit_cases.py"))});
     ASSERT_TRUE(python.waitForStarted()) << "python3 runs the generator: " << python.errorString().toStdString();
