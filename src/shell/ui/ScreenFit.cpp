@@ -82,24 +82,32 @@ void ScreenFit::place(std::optional<QPoint> outer, QSize size)
     const QScreen* screen = outer ? QGuiApplication::screenAt(*outer) : nullptr;
     if (!screen) screen = window_->screen();
     const qreal scale = window_->devicePixelRatioF();
+    // Off X11 the toolkit's own frame is the border, such as it knows it.
+    if (!placesTheClient()) {
+        const QRect o = window_->frameGeometry(), i = window_->geometry();
+        border_ = QMargins(i.left() - o.left(), i.top() - o.top(), o.right() - i.right(), o.bottom() - i.bottom()) * scale;
+    }
     const Placed p = fitted(outer.value_or(screen->availableGeometry().topLeft()), size, border_, scale,
                             screen->availableGeometry(), screen->geometry());
-    window_->resize(p.client);
     // A window without a place of its own is placed by the window manager.
-    if (!outer) return;
+    if (!outer) {
+        window_->resize(p.client);
+        return;
+    }
     if (!placesTheClient()) {
+        window_->resize(p.client);
         window_->move(p.outer);
         return;
     }
-    // A window not made yet is placed when it is shown.
-    if (!window_->windowHandle()) return;
+    // The client area's place and size in one: the toolkit's idea of the
+    // window stays what the server is asked for.
     const QPoint device = (QPointF(p.outer) * scale).toPoint() + QPoint(border_.left(), border_.top());
-    window_->windowHandle()->setPosition((QPointF(device) / scale).toPoint());
+    window_->setGeometry(QRect((QPointF(device) / scale).toPoint(), p.client));
 }
 
 QPoint ScreenFit::standsAt(QMargins border) const
 {
-    if (placesTheClient() && window_->windowHandle())
+    if (placesTheClient() && window_->testAttribute(Qt::WA_WState_Created))
         if (const auto client = X11Frame::clientOrigin(window_->winId())) {
             const qreal scale = window_->devicePixelRatioF();
             return (QPointF(*client - QPoint(border.left(), border.top())) / scale).toPoint();
@@ -125,7 +133,12 @@ void ScreenFit::borderChanged()
     // it is restored, where it stood, with the border it had.
     if (heldByWindowManager(window_)) return;
     const QMargins now = X11Frame::border(window_->winId()).value_or(QMargins());
-    if (now == border_) return;
+    // The same border again (the window manager frames the window it
+    // announced the border for): the window stays, still whole.
+    if (now == border_) {
+        keepWhole(border_);
+        return;
+    }
     const QMargins was = border_;
     border_ = now;
     keepWhole(was);

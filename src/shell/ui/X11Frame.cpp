@@ -145,7 +145,7 @@ void askBorder(WId window)
     // The window manager answers at once as a rule; one that is busy answers
     // later, and the window is fitted again then.
     using namespace std::chrono;
-    const auto until = steady_clock::now() + milliseconds(250);
+    const auto until = steady_clock::now() + milliseconds(400);
     while (!readBorder(c, w) && steady_clock::now() < until) std::this_thread::sleep_for(milliseconds(2));
 }
 
