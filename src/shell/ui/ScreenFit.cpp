@@ -133,12 +133,7 @@ void ScreenFit::borderChanged()
     // it is restored, where it stood, with the border it had.
     if (heldByWindowManager(window_)) return;
     const QMargins now = X11Frame::border(window_->winId()).value_or(QMargins());
-    // The same border again (the window manager frames the window it
-    // announced the border for): the window stays, still whole.
-    if (now == border_) {
-        keepWhole(border_);
-        return;
-    }
+    if (now == border_) return;
     const QMargins was = border_;
     border_ = now;
     keepWhole(was);
