@@ -61,7 +61,7 @@ void ScreenFit::apply()
     if (form_.isPlaced()) {
         place(QPoint(Twips::px(form_.Left()), Twips::px(form_.Top())), size);
     } else if (window_->isVisible()) {
-        place(standsAt(border_), size);
+        place(standsAt(border_).outer, size);
     } else {
         place(std::nullopt, size);
     }
@@ -73,12 +73,20 @@ void ScreenFit::resizeWhereItStands()
         apply();
         return;
     }
-    place(standsAt(border_), QSize(Twips::px(form_.Width()), Twips::px(form_.Height())));
+    place(standsAt(border_).outer, QSize(Twips::px(form_.Width()), Twips::px(form_.Height())));
 }
 
 void ScreenFit::place(std::optional<QPoint> outer, QSize size)
 {
     if (heldByWindowManager(window_)) return;
+    if (placesTheClient() && window_->testAttribute(Qt::WA_WState_Created)) {
+        // The border announced by now is the one to place the window with;
+        // a placement made before any is announced is made again then.
+        const std::optional<QMargins> announced = X11Frame::border(window_->winId());
+        if (announced) border_ = *announced;
+        if (outer && !announced) pending_ = Placement{*outer, size};
+        else pending_.reset();
+    }
     const QScreen* screen = outer ? QGuiApplication::screenAt(*outer) : nullptr;
     if (!screen) screen = window_->screen();
     const qreal scale = window_->devicePixelRatioF();
@@ -105,25 +113,26 @@ void ScreenFit::place(std::optional<QPoint> outer, QSize size)
     window_->setGeometry(QRect((QPointF(device) / scale).toPoint(), p.client));
 }
 
-QPoint ScreenFit::standsAt(QMargins border) const
+ScreenFit::Placement ScreenFit::standsAt(QMargins border) const
 {
     if (placesTheClient() && window_->testAttribute(Qt::WA_WState_Created))
-        if (const auto client = X11Frame::clientOrigin(window_->winId())) {
+        if (const auto client = X11Frame::clientArea(window_->winId())) {
             const qreal scale = window_->devicePixelRatioF();
-            return (QPointF(*client - QPoint(border.left(), border.top())) / scale).toPoint();
+            return {(QPointF(client->topLeft() - QPoint(border.left(), border.top())) / scale).toPoint(),
+                    (QSizeF(client->size()) / scale).toSize()};
         }
-    return window_->frameGeometry().topLeft();
+    return {window_->frameGeometry().topLeft(), window_->size()};
 }
 
 void ScreenFit::keepWhole(QMargins border)
 {
     if (!window_->isVisible() || heldByWindowManager(window_)) return;
-    const QPoint at = standsAt(border);
+    const Placement at = standsAt(border);
     const QScreen* screen = window_->screen();
-    const Placed p = fitted(at, window_->size(), border_, window_->devicePixelRatioF(), screen->availableGeometry(),
+    const Placed p = fitted(at.outer, at.client, border_, window_->devicePixelRatioF(), screen->availableGeometry(),
                             screen->geometry());
     // With another border the client area goes, the outer window stays.
-    if (border != border_ || p != Placed{at, window_->size()}) place(at, window_->size());
+    if (border != border_ || p != Placed{at.outer, at.client}) place(at.outer, at.client);
 }
 
 void ScreenFit::borderChanged()
@@ -133,6 +142,12 @@ void ScreenFit::borderChanged()
     // it is restored, where it stood, with the border it had.
     if (heldByWindowManager(window_)) return;
     const QMargins now = X11Frame::border(window_->winId()).value_or(QMargins());
+    if (pending_) {
+        // The program's own placement, now with the border it stands in.
+        const Placement p = *pending_;
+        place(p.outer, p.client);
+        return;
+    }
     if (now == border_) return;
     const QMargins was = border_;
     border_ = now;

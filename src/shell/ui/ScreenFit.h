@@ -58,8 +58,12 @@ private:
     // The window where it stands, fitted again. `border` is the border it
     // stood with.
     void keepWhole(QMargins border);
-    // The outer window's top-left as it stands with `border`.
-    QPoint standsAt(QMargins border) const;
+    // The outer window's top-left as it stands with `border`, and its client size.
+    struct Placement {
+        QPoint outer;
+        QSize client;
+    };
+    Placement standsAt(QMargins border) const;
     void borderChanged();
     void watch();
     void watchFreeArea(QScreen* screen);
@@ -70,4 +74,10 @@ private:
     QMargins border_;
     QPointer<QObject> handle_;
     QMetaObject::Connection freeArea_;
+    // The program's latest own placement (the outer place and the client
+    // size asked for) while it waits for the border: made before the window
+    // manager announced one, it is made again once it does. What the window
+    // manager reports of the window meanwhile is its framing, not a place
+    // to keep.
+    std::optional<Placement> pending_;
 };

@@ -166,16 +166,16 @@ bool heldByWindowManager(WId window)
     return false;
 }
 
-std::optional<QPoint> clientOrigin(WId window)
+std::optional<QRect> clientArea(WId window)
 {
     xcb_connection_t* c = connection();
     if (!c) return std::nullopt;
     const auto w = xcb_window_t(window);
-    const xcb_window_t root = rootOf(c, w);
-    if (!root) return std::nullopt;
-    auto r = reply(xcb_translate_coordinates_reply(c, xcb_translate_coordinates(c, w, root, 0, 0), nullptr));
+    auto g = reply(xcb_get_geometry_reply(c, xcb_get_geometry(c, w), nullptr));
+    if (!g) return std::nullopt;
+    auto r = reply(xcb_translate_coordinates_reply(c, xcb_translate_coordinates(c, w, g->root, 0, 0), nullptr));
     if (!r) return std::nullopt;
-    return QPoint(r->dst_x, r->dst_y);
+    return QRect(r->dst_x, r->dst_y, g->width, g->height);
 }
 
 void onBorderChanged(WId window, QObject* context, std::function<void()> changed)

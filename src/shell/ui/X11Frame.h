@@ -7,6 +7,7 @@
 // border to tell and nothing waits for one.
 #include <QMargins>
 #include <QPoint>
+#include <QRect>
 #include <QWindow>
 
 #include <functional>
@@ -33,8 +34,9 @@ void askBorder(WId window);
 // screen: its border is then the window manager's, not the one it stands with.
 bool heldByWindowManager(WId window);
 
-// The top-left of the client area of `window` on the server's screen.
-std::optional<QPoint> clientOrigin(WId window);
+// The client area of `window` on the server's screen: where it stands and
+// its size as the server has them (the toolkit's may lag behind).
+std::optional<QRect> clientArea(WId window);
 
 // Calls `changed` (later, from the event loop) each time the border announced
 // for `window` changes, for as long as `context` lives.
