@@ -213,7 +213,7 @@ void ToolWindow::setClientSize(float w, float h)
 {
     width_ = w;
     height_ = h;
-    if (fit_) fit_->apply();
+    if (fit_) fit_->resizeWhereItStands();
     else outer()->resize(Twips::px(w), Twips::px(h));
 }
 
