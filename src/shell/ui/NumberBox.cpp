@@ -133,12 +133,6 @@ NumberBox& NumberBox::onKeyPress(KeyPress f)
     return *this;
 }
 
-NumberBox& NumberBox::onKeyDown(KeyCode f)
-{
-    down_ = std::move(f);
-    return *this;
-}
-
 NumberBox& NumberBox::onKeyUp(KeyCode f)
 {
     up_ = std::move(f);
@@ -357,9 +351,8 @@ bool NumberBox::eventFilter(QObject*, QEvent* e)
 
 bool NumberBox::keyPress(QKeyEvent* k)
 {
-    int code = k->key();
+    const int code = k->key();
     if (code == Qt::Key_Return || code == Qt::Key_Enter) letGo();
-    if (down_) down_(code, shiftState(k));
     noteEdit();
     // A paste is checked at once, whichever way it comes.
     keyEdit_ = !k->matches(QKeySequence::Paste);

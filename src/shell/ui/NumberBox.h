@@ -8,10 +8,10 @@
 // deletion, an input-method commit, a paste, a drop, an undo or redo) is the
 // user's.
 //
-//   key press   -> key-down handler, then the key-press handler and the
-//                  character filter (`accepts`), for every character of the
-//                  key's text; the box takes those that pass. An
-//                  input-method commit passes the same filter the same way.
+//   key press   -> the key-press handler and the character filter
+//                  (`accepts`), for every character of the key's text; the
+//                  box takes those that pass. An input-method commit passes
+//                  the same filter the same way.
 //   key release -> key-up handler (every release, whatever the key)
 //   text change -> for a box that reads (`reads`, `keeps`, `takesAnyText`):
 //                  the text is read once, by the box's reading, and
@@ -107,7 +107,6 @@ public:
     NumberBox& accepts(CharFilter filter);
     // Runs for every typed character before the filter; it may refuse it too.
     NumberBox& onKeyPress(KeyPress f);
-    NumberBox& onKeyDown(KeyCode f);
     NumberBox& onKeyUp(KeyCode f);
 
     // The box's text is a number the window reads: the leading-number parse
@@ -193,7 +192,7 @@ private:
     QLineEdit* box_;
     std::function<void(int&, QStringView)> filter_;
     KeyPress press_;
-    KeyCode down_, up_;
+    KeyCode up_;
     std::function<double()> kept_;
     Reading read_;
     std::optional<double> minimum_, maximum_;
