@@ -17,8 +17,6 @@ void key_numeric(int& keyAscii, QStringView text)
     keys.filter(keyAscii, text);
 }
 
-void key_numeric(int& keyAscii, const QLineEdit* box) { key_numeric(keyAscii, QStringView(box->text())); }
-
 void key_digits(int& keyAscii)
 {
     static const NumberBox::Keys keys{QStringLiteral("0123456789"), QString()};

@@ -8,10 +8,10 @@ class QLineEdit;
 namespace Funct_txt_check {
 
 // Only ".-+0123456789", and each of ".", "-", "+" at most once in the text
-// (selected characters included). A box declares it as its filter:
+// (selected characters included): `text` is the box's text before the key.
+// A box declares it as its filter:
 // NumberBox::of(box).accepts(Funct_txt_check::key_numeric).
 void key_numeric(int& keyAscii, QStringView text);
-void key_numeric(int& keyAscii, const QLineEdit* box);
 // Only "0123456789".
 void key_digits(int& keyAscii);
 

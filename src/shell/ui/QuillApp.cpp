@@ -100,8 +100,8 @@ bool altCommand(const QKeyEvent* k)
 bool QuillApp::notify(QObject* receiver, QEvent* e)
 {
     // The box gets, in place of the key pressed, the same key without its
-    // character: key-down handlers and the parents still see a key, and its
-    // shortcut has had its turn before. The key pressed learns whether it was taken.
+    // character: the box and its parents still see a key, and its shortcut
+    // has had its turn before. The key pressed learns whether it was taken.
     if (e->type() == QEvent::KeyPress && takesTyping(receiver) && altCommand(static_cast<QKeyEvent*>(e))) {
         const auto& k = *static_cast<QKeyEvent*>(e);
         QKeyEvent bare(k.type(), k.key(), k.modifiers(), k.nativeScanCode(), k.nativeVirtualKey(), k.nativeModifiers(),
